@@ -1,0 +1,141 @@
+#include "theory/chordmatch.h"
+#include "theory/scales.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using theory::SpellingMode;
+
+namespace {
+
+// The eight cells as the user reads them: trimmed names, "-" for an empty slot.
+std::string Row(int root, int scale, SpellingMode mode)
+{
+    std::string row;
+    for (const theory::ScaleCell& cell : theory::SpellScale(root, scale, mode)) {
+        if (!row.empty())
+            row += ' ';
+        row += cell.occupied ? std::string(theory::Trimmed(cell.text)) : "-";
+    }
+    return row;
+}
+
+// Every scale on C, written out from the musical definitions (sharp spelling).
+const char* const kOnC[theory::kScaleCount] = {
+    "C D E F G A B -", // Ionian
+    "C D D＃ F G A A＃ -", // Dorian
+    "C C＃ D＃ F G G＃ A＃ -", // Phrygian
+    "C D E F＃ G A B -", // Lydian
+    "C D E F G A A＃ -", // Mixolydian
+    "C D D＃ F G G＃ A＃ -", // Aeolian
+    "C C＃ D＃ F F＃ G＃ A＃ -", // Locrian
+    "C D E F＃ G A A＃ -", // Lydian b7
+    "C D E F G G＃ A＃ -", // Mixolydian b6
+    "C D D＃ F F＃ G＃ A＃ -", // Locrian natural 2
+    "C C＃ D＃ E F＃ G＃ A＃ -", // Altered
+    "C D D＃ F G A B -", // Melodic minor
+    "C C＃ D＃ F G A A＃ -", // Phrygian natural 6
+    "C D E F＃ G＃ A B -", // Lydian #5
+    "C D D＃ F G G＃ B -", // Harmonic minor
+    "C C＃ E F G G＃ A＃ -", // Phrygian dominant
+    "C D E F＃ G＃ A＃ - -", // Whole tone
+    "C C＃ D＃ E F＃ G A A＃", // half-whole diminished
+    "C D D＃ F F＃ G＃ A B", // whole-half diminished
+    "C C＃ D＃ E F G G＃ A＃", // Spanish
+    "C - E F G - B -", // Ryukyu
+    "C D E - G A - -", // Pentatonic major
+    "C - D＃ F G - A＃ -", // Pentatonic minor
+    "C D D＃ - G G＃ B -", // Japan (in sen)
+};
+
+} // namespace
+
+TEST(Scales, EveryScaleOnC)
+{
+    for (int s = 0; s < theory::kScaleCount; ++s)
+        EXPECT_EQ(Row(0, s, SpellingMode::Sharps), kOnC[s]) << theory::ScaleNames[s];
+}
+
+TEST(Scales, EveryRootTransposesTheShapeOnC)
+{
+    for (SpellingMode mode : { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats }) {
+        for (int s = 0; s < theory::kScaleCount; ++s) {
+            const auto onC = theory::SpellScale(0, s, SpellingMode::Sharps);
+            for (int root = 0; root < 12; ++root) {
+                const auto cells = theory::SpellScale(root, s, mode);
+                for (std::size_t j = 0; j < cells.size(); ++j) {
+                    ASSERT_EQ(cells[j].occupied, onC[j].occupied);
+                    if (!cells[j].occupied)
+                        continue;
+                    const auto pc = theory::NotePitchClass(theory::Trimmed(cells[j].text));
+                    const auto pcOnC = theory::NotePitchClass(theory::Trimmed(onC[j].text));
+                    ASSERT_TRUE(pc && pcOnC);
+                    EXPECT_EQ(*pc, (*pcOnC + root) % 12) << theory::ScaleNames[s] << " root " << root;
+                }
+            }
+        }
+    }
+}
+
+TEST(Scales, SpelledExamples)
+{
+    struct Case {
+        int root;
+        int scale;
+        SpellingMode mode;
+        const char* row;
+    };
+    const Case cases[] = {
+        { 5, 0, SpellingMode::Sharps, "F G A A＃ C D E -" },
+        { 7, 0, SpellingMode::Flats, "G A B C D E G♭ -" },
+        { 2, 1, SpellingMode::Mixed, "D E F G A B C -" },
+        { 9, 22, SpellingMode::Mixed, "A - C D E - G -" },
+        { 1, 0, SpellingMode::Flats, "D♭ E♭ F G♭ A♭ B♭ C -" },
+        { 6, 16, SpellingMode::Mixed, "F＃ A♭ B♭ C D E - -" },
+        // Root B with the major seventh reads the upper octave of the table.
+        { 11, 1, SpellingMode::Sharps, "B C＃ D E F＃ G＃ A -" },
+        { 11, 0, SpellingMode::Mixed, "B C＃ E♭ E F＃ A♭ B♭ -" },
+        { 11, 18, SpellingMode::Flats, "B D♭ D E F G A♭ B♭" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Row(c.root, c.scale, c.mode), c.row);
+}
+
+TEST(Scales, OccupiedSlotsAscendAndCountTheScalesNotes)
+{
+    const std::pair<int, int> sizes[] = { { 0, 7 }, { 16, 6 }, { 17, 8 }, { 18, 8 }, { 19, 8 },
+        { 20, 5 }, { 21, 5 }, { 22, 5 }, { 23, 6 } };
+    for (auto [scale, notes] : sizes) {
+        int count = 0;
+        int last = 0;
+        for (std::int16_t v : theory::ScaleTable[static_cast<std::size_t>(scale)]) {
+            if (v == theory::kNoNote)
+                continue;
+            EXPECT_GT(v, last) << theory::ScaleNames[scale];
+            last = v;
+            ++count;
+        }
+        EXPECT_EQ(count, notes) << theory::ScaleNames[scale];
+    }
+}
+
+TEST(Scales, ListNames)
+{
+    EXPECT_EQ(theory::ScaleNames[0], "Ionian(Major)");
+    EXPECT_EQ(theory::ScaleNames[5], "Aeolian(Natural Minor)");
+    EXPECT_EQ(theory::ScaleNames[13], "Lydian ＃5");
+    EXPECT_EQ(theory::ScaleNames[23], "Japan");
+}
+
+TEST(Scales, NoTableOrBadInputGivesEmptyCells)
+{
+    for (const theory::ScaleCell& cell : theory::SpellScale(0, 0, SpellingMode { 5 })) {
+        EXPECT_EQ(cell.text, "");
+        EXPECT_TRUE(cell.occupied); // shown as an occupied cell with no name
+    }
+    for (const theory::ScaleCell& cell : theory::SpellScale(12, 0, SpellingMode::Mixed))
+        EXPECT_EQ(cell.text, "");
+    for (const theory::ScaleCell& cell : theory::SpellScale(0, 24, SpellingMode::Mixed))
+        EXPECT_EQ(cell.text, "");
+}
