@@ -1,0 +1,483 @@
+#include "shell/ini.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Bytes of a literal that may hold NUL.
+template <std::size_t N> std::string Raw(const char (&literal)[N]) { return { literal, N - 1 }; }
+
+// Each test gets its own empty folder as the program's folder.
+class IniFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "rurized-ini-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        ini::SetIniDir(dir_);
+    }
+
+    void TearDown() override
+    {
+        if (dir_.empty())
+            return;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+        ini::SetIniDir("");
+    }
+
+    std::string Path() const { return dir_ + "/Rurized.ini"; }
+
+    static void WriteBytes(const std::string& path, std::string_view bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    static std::string Bytes(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return { std::istreambuf_iterator<char>(in), {} };
+    }
+
+    static std::set<std::string> Listing(const std::string& dir)
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    // An old, fixed modification time, so that any rewrite would show.
+    static void SetOldTime(const std::string& path)
+    {
+        const timespec times[2] = { { 1000000000, 0 }, { 1000000000, 0 } };
+        ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    }
+
+    static timespec ModifiedAt(const std::string& path)
+    {
+        struct stat status { };
+        stat(path.c_str(), &status);
+        return status.st_mtim;
+    }
+
+    std::string dir_;
+};
+
+TEST_F(IniFile, DirectoryEndsInExactlyOneSlash)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        { "/opt/rurized", "/opt/rurized/" },
+        { "/opt/rurized/", "/opt/rurized/" },
+        { "/opt/rurized//", "/opt/rurized/" },
+        { "/", "/" },
+    };
+    for (const auto& [dir, expected] : rows) {
+        ini::SetIniDir(dir);
+        EXPECT_EQ(ini::IniDir(), expected) << dir;
+        EXPECT_EQ(ini::IniPath(), expected + "Rurized.ini") << dir;
+    }
+    ini::SetIniDir("");
+    EXPECT_EQ(ini::IniDir(), fs::read_symlink("/proc/self/exe").parent_path().string() + "/");
+}
+
+struct ReadRow {
+    const char* section;
+    const char* key;
+    std::string expected;
+};
+
+class ReadLines : public IniFile, public ::testing::WithParamInterface<const char*> { };
+
+TEST_P(ReadLines, FindsValuesAsWindowsDoes)
+{
+    const std::string eol = GetParam();
+    const char* lines[] = {
+        "Orphan=before any section",
+        "; a comment",
+        "[Scale]",
+        "Root=5",
+        "  Mode \t=\t Dorian  ",
+        "Quoted=\"  spaced  \"",
+        "Single='x'",
+        "Mismatched=\"x'",
+        "root=shadowed by the first Root",
+        "a line of junk",
+        "Empty=",
+        "",
+        "  [scALE]  ",
+        "Second=in a later section of the same name",
+        "[Odd]Name]",
+        "k=the name ends at the last ']'",
+        "[Chord]",
+        "Type=m7",
+    };
+    std::string file;
+    for (const char* line : lines)
+        file += line + eol;
+    WriteBytes(Path(), file + "Last=no final line end");
+
+    const ReadRow rows[] = {
+        { "Scale", "Root", "5" },
+        { "SCALE", "rOOT", "5" },
+        { "scale", "MODE", "Dorian" },
+        { "Scale", "Quoted", "  spaced  " },
+        { "Scale", "Single", "x" },
+        { "Scale", "Mismatched", "\"x'" },
+        { "Scale", "Empty", "" },
+        { "Scale", "Second", "" },
+        { "Scale", "a line of junk", "" },
+        { "", "Orphan", "" },
+        { "odd]name", "k", "the name ends at the last ']'" },
+        { "Chord", "Type", "m7" },
+        { "Chord", "Root", "" },
+        { "Chord", "Last", "no final line end" },
+        { "Missing", "Root", "" },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ini::ReadIni(row.section, row.key), row.expected)
+            << row.section << "/" << row.key;
+}
+
+INSTANTIATE_TEST_SUITE_P(LineEnds, ReadLines, ::testing::Values("\r\n", "\n"));
+
+TEST_F(IniFile, MissingFileReadsEmpty) { EXPECT_EQ(ini::ReadIni("Scale", "Root"), ""); }
+
+struct WriteRow {
+    const char* name;
+    std::optional<std::string> before;
+    const char* section;
+    const char* key;
+    const char* value;
+    std::string after;
+};
+
+void PrintTo(const WriteRow& row, std::ostream* out) { *out << row.name; }
+
+const std::string kHandWritten = "; Rurized settings\r\n"
+                                 "[Scale]\r\n"
+                                 "  Root = 5\r\n"
+                                 "; keep me\r\n"
+                                 "Unknown=kept\r\n"
+                                 "\r\n"
+                                 "[Chord]\r\n"
+                                 "Type=m7\r\n"
+                                 "\r\n";
+
+const WriteRow kWriteRows[] = {
+    { "ReplaceKeepsTheFileKeyText", kHandWritten, "scale", "ROOT", "7",
+        "; Rurized settings\r\n[Scale]\r\nRoot=7\r\n; keep me\r\nUnknown=kept\r\n\r\n"
+        "[Chord]\r\nType=m7\r\n\r\n" },
+    { "NewKeyFollowsTheLastNonBlankLine", kHandWritten, "Scale", "Mode", "2",
+        "; Rurized settings\r\n[Scale]\r\n  Root = 5\r\n; keep me\r\nUnknown=kept\r\nMode=2\r\n"
+        "\r\n[Chord]\r\nType=m7\r\n\r\n" },
+    { "NewSectionIsAppended", kHandWritten, "Key", "Sig", "3",
+        kHandWritten + "[Key]\r\nSig=3\r\n" },
+    { "NewFileUsesCrLf", std::nullopt, "Scale", "Root", "5", "[Scale]\r\nRoot=5\r\n" },
+    { "LfFileStaysLf", "[Scale]\nRoot=5\n", "Scale", "Mode", "2", "[Scale]\nRoot=5\nMode=2\n" },
+    { "LineEndAddedBeforeNewKey", "[Scale]\nRoot=5", "Scale", "Mode", "2",
+        "[Scale]\nRoot=5\nMode=2\n" },
+    { "LineEndAddedBeforeNewSection", "[Scale]\nRoot=5", "Key", "Sig", "3",
+        "[Scale]\nRoot=5\n[Key]\nSig=3\n" },
+    { "EmptySectionGetsKeyUnderHeader", "[A]\r\n\r\n[B]\r\n", "a", "k", "v",
+        "[A]\r\nk=v\r\n\r\n[B]\r\n" },
+    { "FirstSectionWins", "[S]\r\nk=1\r\n[s]\r\nk=2\r\n", "s", "K", "3",
+        "[S]\r\nk=3\r\n[s]\r\nk=2\r\n" },
+    { "KeysBeforeAnySectionAreNotTouched", "k=1\r\n", "S", "k", "2", "k=1\r\n[S]\r\nk=2\r\n" },
+};
+
+class Writes : public IniFile, public ::testing::WithParamInterface<WriteRow> { };
+
+TEST_P(Writes, GiveExactBytes)
+{
+    const WriteRow& row = GetParam();
+    if (row.before)
+        WriteBytes(Path(), *row.before);
+    EXPECT_NE(ini::WriteIni(row.section, row.key, row.value), 0);
+    EXPECT_EQ(Bytes(Path()), row.after);
+    EXPECT_EQ(ini::ReadIni(row.section, row.key), row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Writes, ::testing::ValuesIn(kWriteRows),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(IniFile, KeepsPermissionBits)
+{
+    WriteBytes(Path(), "[S]\r\nk=1\r\n");
+    chmod(Path().c_str(), 0640);
+    EXPECT_NE(ini::WriteIni("S", "k", "2"), 0);
+    struct stat status { };
+    stat(Path().c_str(), &status);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(Listing(dir_), std::set<std::string> { "Rurized.ini" });
+}
+
+TEST_F(IniFile, JapaneseIsStoredAsShiftJis)
+{
+    // 増 is 0x91 0x9D and ♭ 0x81 0xF3 in CP932; ー (0x81 0x5B) carries a '[' trail byte.
+    EXPECT_NE(ini::WriteIni("Interval", "Name", "増4"), 0);
+    EXPECT_NE(ini::WriteIni("コード", "Flat", "♭"), 0);
+    EXPECT_EQ(Bytes(Path()),
+        "[Interval]\r\nName=\x91\x9D"
+        "4\r\n[\x83\x52\x81\x5B\x83\x68]\r\nFlat=\x81\xF3\r\n");
+    EXPECT_EQ(ini::ReadIni("Interval", "Name"), "増4");
+    EXPECT_EQ(ini::ReadIni("コード", "Flat"), "♭");
+}
+
+TEST_F(IniFile, FoldsCaseOnlyOnWholeAsciiCharacters)
+{
+    // ア is 0x83 0x41 and ヂ 0x83 0x61: folding the trail byte 'A' would turn one into the other.
+    WriteBytes(Path(), "[S]\r\n\x83\x61=wrong\r\n\x83\x41=right\r\n");
+    EXPECT_EQ(ini::ReadIni("s", "ア"), "right");
+}
+
+TEST_F(IniFile, HandEditedUtf8StaysUtf8)
+{
+    // These UTF-8 bytes of 根音 are also valid CP932, where they would read as other characters.
+    WriteBytes(Path(), "[Chord]\nRoot=根音\n");
+    EXPECT_EQ(ini::ReadIni("Chord", "Root"), "根音");
+    EXPECT_NE(ini::WriteIni("chord", "ROOT", "ド"), 0);
+    EXPECT_NE(ini::WriteIni("Chord", "Bass", "増4"), 0);
+    EXPECT_NE(ini::WriteIni("Chord", "Clef", "𝄞"), 0);
+    EXPECT_EQ(Bytes(Path()), "[Chord]\nRoot=ド\nBass=増4\nClef=𝄞\n");
+}
+
+struct CutRow {
+    const char* name;
+    std::string value;
+    std::string expected;
+};
+
+TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
+{
+    const CutRow rows[] = {
+        { "ascii", std::string(300, 'a'), std::string(254, 'a') },
+        { "cp932 fits", std::string(252, 'a') + "\x91\x9D", std::string(252, 'a') + "増" },
+        { "cp932 straddles", std::string(253, 'a') + "\x91\x9D", std::string(253, 'a') },
+        { "cp932 high lead", std::string(253, 'a') + "\xEA\xA4", std::string(253, 'a') },
+        { "cp932 high lead fits", std::string(252, 'a') + "\xEA\xA4",
+            std::string(252, 'a') + "熙" },
+        { "utf8 straddles", std::string(252, 'a') + "根", std::string(252, 'a') },
+        { "utf8 fits", std::string(251, 'a') + "根", std::string(251, 'a') + "根" },
+    };
+    for (const auto& row : rows) {
+        WriteBytes(Path(), "[S]\r\nk=" + row.value + "\r\n");
+        EXPECT_EQ(ini::ReadIni("S", "k"), row.expected) << row.name;
+    }
+}
+
+TEST_F(IniFile, RefusesTextThatWouldNotReadBack)
+{
+    const std::string before = "[S]\r\nk=1\r\n";
+    const struct {
+        const char* section;
+        std::string key;
+        std::string value;
+    } rows[] = {
+        { "S", "k", "𝄞" }, // not in CP932
+        { "S", "k", "¥" }, // CP932 would store '\'
+        { "S", "k", "\xFF" }, // not UTF-8
+        { "S", "k", "譬ｹ髻ｳ" }, // its CP932 bytes would read as UTF-8 根音
+        { "S", "k", "a\nb" },
+        { "S", "k", "a\rb" },
+        { "S", "k", Raw("a\0b") },
+        { "S", "a=b", "1" },
+        { "S", " k", "1" },
+        { "S", "", "1" },
+        { "S\n[T", "k", "1" },
+        { "𝄞", "k", "1" },
+    };
+    for (const auto& row : rows) {
+        WriteBytes(Path(), before);
+        EXPECT_EQ(ini::WriteIni(row.section, row.key, row.value), 0) << row.key << row.value;
+        EXPECT_EQ(Bytes(Path()), before) << row.key << row.value;
+    }
+    fs::remove(Path());
+    EXPECT_EQ(ini::WriteIni("S", "k", "𝄞"), 0);
+    EXPECT_FALSE(fs::exists(Path()));
+}
+
+TEST_F(IniFile, ReadOnlyFileIsLeftAlone)
+{
+    WriteBytes(Path(), "[S]\r\nk=1\r\n");
+    chmod(Path().c_str(), 0444);
+    SetOldTime(Path());
+    EXPECT_EQ(ini::WriteIni("S", "k", "2"), 0);
+    EXPECT_EQ(Bytes(Path()), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(ModifiedAt(Path()).tv_sec, 1000000000);
+    EXPECT_EQ(Listing(dir_), std::set<std::string> { "Rurized.ini" });
+}
+
+TEST_F(IniFile, ReadOnlyFolderIsLeftAlone)
+{
+    WriteBytes(Path(), "[S]\r\nk=1\r\n");
+    SetOldTime(Path());
+    chmod(dir_.c_str(), 0555);
+    EXPECT_EQ(ini::WriteIni("S", "k", "2"), 0);
+    EXPECT_EQ(ini::WriteIni("T", "k", "2"), 0);
+    EXPECT_EQ(Bytes(Path()), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(ModifiedAt(Path()).tv_sec, 1000000000);
+    EXPECT_EQ(Listing(dir_), std::set<std::string> { "Rurized.ini" });
+}
+
+TEST_F(IniFile, FolderInPlaceOfTheFile)
+{
+    fs::create_directory(Path());
+    EXPECT_EQ(ini::ReadIni("S", "k"), "");
+    EXPECT_EQ(ini::WriteIni("S", "k", "1"), 0);
+    EXPECT_TRUE(fs::is_directory(Path()));
+    EXPECT_TRUE(fs::is_empty(Path()));
+}
+
+TEST_F(IniFile, WritesThroughAChainOfLinks)
+{
+    fs::create_directory(dir_ + "/real");
+    WriteBytes(dir_ + "/real/settings.ini", "[S]\r\nk=1\r\n");
+    fs::create_symlink("real/settings.ini", dir_ + "/link");
+    fs::create_symlink("link", Path());
+    EXPECT_NE(ini::WriteIni("S", "k", "2"), 0);
+    EXPECT_TRUE(fs::is_symlink(Path()));
+    EXPECT_EQ(fs::read_symlink(Path()), "link");
+    EXPECT_EQ(Bytes(dir_ + "/real/settings.ini"), "[S]\r\nk=2\r\n");
+    EXPECT_EQ(ini::ReadIni("S", "k"), "2");
+    EXPECT_EQ(Listing(dir_), (std::set<std::string> { "Rurized.ini", "link", "real" }));
+    EXPECT_EQ(Listing(dir_ + "/real"), std::set<std::string> { "settings.ini" });
+}
+
+TEST_F(IniFile, JunkIsKeptAndNeverCrashes)
+{
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte += static_cast<char>(byte);
+    const std::string megabyte(1 << 20, 'x');
+    const std::string newSectionCrLf = "\r\n[S]\r\nk=\x91\x9D\r\n";
+    const struct {
+        std::string junk;
+        std::string added;
+    } rows[] = {
+        { everyByte, "\n[S]\nk=\x91\x9D\n" },
+        { Raw("\xFF\x80\0[S]\0=\n[S]\n"), "k=\x91\x9D\n" },
+        { megabyte, newSectionCrLf },
+        { "[" + megabyte, newSectionCrLf },
+        { "[S]\n" + megabyte + "=" + megabyte, "\nk=\x91\x9D\n" },
+        { "\x81", newSectionCrLf },
+        { "[S", newSectionCrLf },
+    };
+    for (const auto& row : rows) {
+        WriteBytes(Path(), row.junk);
+        EXPECT_EQ(ini::ReadIni("S", "k"), "");
+        EXPECT_NE(ini::WriteIni("S", "k", "増"), 0);
+        EXPECT_TRUE(Bytes(Path()) == row.junk + row.added) << row.junk.substr(0, 20);
+        EXPECT_EQ(ini::ReadIni("S", "k"), "増");
+    }
+}
+
+TEST_F(IniFile, JunkLinesSurviveAReplacement)
+{
+    WriteBytes(Path(), Raw("\xFF\x80\0junk\r\n[S]\r\nk=1\r\n\xFE"));
+    EXPECT_EQ(ini::ReadIni("S", "k"), "1");
+    EXPECT_NE(ini::WriteIni("S", "k", "増"), 0);
+    EXPECT_EQ(Bytes(Path()), Raw("\xFF\x80\0junk\r\n[S]\r\nk=\x91\x9D\r\n\xFE"));
+}
+
+template <typename T> struct ConversionRow {
+    const char* text;
+    std::optional<T> expected;
+};
+
+TEST(Conversion, ToLong)
+{
+    const ConversionRow<std::int32_t> rows[] = {
+        { "0", 0 },
+        { "42", 42 },
+        { " \t-7\t ", -7 },
+        { "+5", 5 },
+        { "1234.5", 1234 },
+        { "1235.5", 1236 },
+        { "-2.5", -2 },
+        { "-3.5", -4 },
+        { "0.5", 0 },
+        { ".5", 0 },
+        { "5.", 5 },
+        { "2.4999", 2 },
+        { "2.5000000000000000000001", 3 },
+        { "2147483647", 2147483647 },
+        { "2147483646.5", 2147483646 },
+        { "2147483647.5", std::nullopt },
+        { "2147483648", std::nullopt },
+        { "-2147483648", -2147483647 - 1 },
+        { "-2147483649", std::nullopt },
+        { "abc", std::nullopt },
+        { "", std::nullopt },
+        { " ", std::nullopt },
+        { ".", std::nullopt },
+        { "-", std::nullopt },
+        { "- 5", std::nullopt },
+        { "1 2", std::nullopt },
+        { "1.2.3", std::nullopt },
+        { "1e999", std::nullopt },
+        { "99999999999", std::nullopt },
+        { "0x10", std::nullopt },
+        { "1,234", std::nullopt },
+        { "12abc", std::nullopt },
+        { "５", std::nullopt },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ini::ToLong(row.text), row.expected) << '"' << row.text << '"';
+    EXPECT_EQ(ini::ToLong(std::string(1000, '0') + "17"), 17);
+    EXPECT_EQ(ini::ToLong("1" + std::string(1000, '0')), std::nullopt);
+}
+
+TEST(Conversion, ToInteger)
+{
+    const ConversionRow<std::int16_t> rows[] = {
+        { "32767", 32767 },
+        { "32768", std::nullopt },
+        { "-32768", -32768 },
+        { "-32769", std::nullopt },
+        { "32766.5", 32766 },
+        { "32767.5", std::nullopt },
+        { "-12.5", -12 },
+        { "abc", std::nullopt },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ini::ToInteger(row.text), row.expected) << '"' << row.text << '"';
+}
+
+TEST(Conversion, ToBoolean)
+{
+    const ConversionRow<bool> rows[] = {
+        { "True", true },
+        { "tRUE", true },
+        { "False", false },
+        { "FALSE", false },
+        { "-1", true },
+        { "0", false },
+        { "0.0", false },
+        { "-0", false },
+        { "0.4", true },
+        { "99999999999999999999999", true },
+        { "yes", std::nullopt },
+        { "", std::nullopt },
+        { "1e5", std::nullopt },
+        { "Truth", std::nullopt },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ini::ToBoolean(row.text), row.expected) << '"' << row.text << '"';
+}
+
+}
