@@ -4,13 +4,13 @@ namespace theory {
 
 namespace {
 
-constexpr std::array kTables { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats };
+    constexpr std::array kTables { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats };
 
-std::uint16_t Rotated(std::uint16_t intervals, int root)
-{
-    const unsigned wide = static_cast<unsigned>(intervals) << root;
-    return static_cast<std::uint16_t>((wide | (wide >> 12)) & 0xFFF);
-}
+    std::uint16_t Rotated(std::uint16_t intervals, int root)
+    {
+        const unsigned wide = static_cast<unsigned>(intervals) << root;
+        return static_cast<std::uint16_t>((wide | (wide >> 12)) & 0xFFF);
+    }
 
 } // namespace
 
@@ -37,7 +37,8 @@ std::optional<std::string_view> EnharmonicName(std::string_view name)
     return name == sharp ? flat : sharp;
 }
 
-bool BoxMatches(std::string_view box, std::span<const std::string_view> cells, std::uint32_t litMask)
+bool BoxMatches(
+    std::string_view box, std::span<const std::string_view> cells, std::uint32_t litMask)
 {
     if (box.empty())
         return true;

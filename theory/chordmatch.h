@@ -23,7 +23,8 @@ std::optional<std::string_view> EnharmonicName(std::string_view name);
 // The search's rule for one box against the cells of a displayed chord: an empty box is
 // satisfied at once; otherwise some lit cell, trimmed, must equal the box or have the box as
 // its enharmonic name.
-bool BoxMatches(std::string_view box, std::span<const std::string_view> cells, std::uint32_t litMask);
+bool BoxMatches(
+    std::string_view box, std::span<const std::string_view> cells, std::uint32_t litMask);
 
 // A hit goes to the plain list when its chord type lights no tension slot, else to the
 // tension list; "add9" and "madd9" keep their ninth in the structure row and are plain.

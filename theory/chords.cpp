@@ -31,12 +31,12 @@ const std::array<MatrixSlot, kMatrixSlots> MatrixSlots { {
 
 namespace {
 
-struct ChordType {
-    std::string_view listText;
-    std::string_view structure;
-};
+    struct ChordType {
+        std::string_view listText;
+        std::string_view structure;
+    };
 
-// clang-format off
+    // clang-format off
 constexpr std::array<ChordType, kChordTypeCount> kChordTypes { {
     { "N.C.",    "" },
     // Major triads and sixths
@@ -71,36 +71,37 @@ constexpr std::array<ChordType, kChordTypeCount> kChordTypes { {
     { "m7(11)",  "0003071015" },
     { "mM7",     "00030711" },
 } };
-// clang-format on
+    // clang-format on
 
-constexpr int kMaxChordSlots = 5;
+    constexpr int kMaxChordSlots = 5;
 
-struct ParsedChord {
-    std::array<int, kMaxChordSlots> slots {};
-    int count = 0;
-    std::uint32_t mask = 0;
-};
+    struct ParsedChord {
+        std::array<int, kMaxChordSlots> slots {};
+        int count = 0;
+        std::uint32_t mask = 0;
+    };
 
-// Reads a structure code two digits at a time; done once, at compile time.
-constexpr std::array<ParsedChord, kChordTypeCount> ParseCatalogue()
-{
-    std::array<ParsedChord, kChordTypeCount> parsed {};
-    for (std::size_t t = 0; t < kChordTypes.size(); ++t) {
-        const std::string_view code = kChordTypes[t].structure;
-        for (std::size_t j = 0; j + 1 < code.size(); j += 2) {
-            const int slot = (code[j] - '0') * 10 + (code[j + 1] - '0');
-            parsed[t].slots[static_cast<std::size_t>(parsed[t].count++)] = slot;
-            parsed[t].mask |= 1u << slot;
+    // Reads a structure code two digits at a time; done once, at compile time.
+    constexpr std::array<ParsedChord, kChordTypeCount> ParseCatalogue()
+    {
+        std::array<ParsedChord, kChordTypeCount> parsed {};
+        for (std::size_t t = 0; t < kChordTypes.size(); ++t) {
+            const std::string_view code = kChordTypes[t].structure;
+            for (std::size_t j = 0; j + 1 < code.size(); j += 2) {
+                const int slot = (code[j] - '0') * 10 + (code[j + 1] - '0');
+                parsed[t].slots[static_cast<std::size_t>(parsed[t].count++)] = slot;
+                parsed[t].mask |= 1u << slot;
+            }
         }
+        return parsed;
     }
-    return parsed;
-}
 
-constexpr std::array<ParsedChord, kChordTypeCount> kParsed = ParseCatalogue();
+    constexpr std::array<ParsedChord, kChordTypeCount> kParsed = ParseCatalogue();
 
-constexpr std::uint32_t kTensionSlotMask = ((1u << kMatrixSlots) - 1) & ~((1u << kFirstTensionSlot) - 1);
+    constexpr std::uint32_t kTensionSlotMask
+        = ((1u << kMatrixSlots) - 1) & ~((1u << kFirstTensionSlot) - 1);
 
-bool IsChordType(int t) { return t >= 0 && t < kChordTypeCount; }
+    bool IsChordType(int t) { return t >= 0 && t < kChordTypeCount; }
 
 } // namespace
 
@@ -111,7 +112,8 @@ std::string_view ChordListText(int t)
 
 std::string_view ChordStructure(int t)
 {
-    return IsChordType(t) ? kChordTypes[static_cast<std::size_t>(t)].structure : std::string_view {};
+    return IsChordType(t) ? kChordTypes[static_cast<std::size_t>(t)].structure
+                          : std::string_view {};
 }
 
 std::span<const int> ChordSlots(int t)
@@ -133,7 +135,8 @@ std::uint16_t ChordIntervalMask(int t)
 {
     std::uint16_t mask = 0;
     for (int slot : ChordSlots(t))
-        mask |= static_cast<std::uint16_t>(1u << (MatrixSlots[static_cast<std::size_t>(slot)].semitones % 12));
+        mask |= static_cast<std::uint16_t>(
+            1u << (MatrixSlots[static_cast<std::size_t>(slot)].semitones % 12));
     return mask;
 }
 

@@ -3,9 +3,9 @@
 namespace theory {
 
 namespace {
-constexpr int kMajor = 1;
-constexpr int kMinor = 20;
-constexpr int kMinorFlat5 = 22;
+    constexpr int kMajor = 1;
+    constexpr int kMinor = 20;
+    constexpr int kMinorFlat5 = 22;
 } // namespace
 
 // clang-format off
@@ -30,7 +30,18 @@ const std::array<DiatonicButton, kDiatonicButtonCount> DiatonicButtons { {
 // clang-format on
 
 const std::array<std::string_view, kKeyListItems> KeyListDesignItems {
-    "B", "B♭", "A", "A♭", "G", "G♭", "F", "E", "E♭", "D", "D♭", "C",
+    "B",
+    "B♭",
+    "A",
+    "A♭",
+    "G",
+    "G♭",
+    "F",
+    "E",
+    "E♭",
+    "D",
+    "D♭",
+    "C",
 };
 
 std::string_view KeyListItem(SpellingMode mode, int k)

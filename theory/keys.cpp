@@ -24,10 +24,10 @@ const std::array<KeyName, kKeyCount> KeyNames { {
 // clang-format on
 
 namespace {
-constexpr int kSharpestKey = 0;
-constexpr int kFlattestKey = 14;
-constexpr int kAFlatMajor = 11;
-constexpr int kEMajor = 3;
+    constexpr int kSharpestKey = 0;
+    constexpr int kFlattestKey = 14;
+    constexpr int kAFlatMajor = 11;
+    constexpr int kEMajor = 3;
 } // namespace
 
 int KeyFromChromatic(int position)

@@ -3,7 +3,7 @@
 namespace theory {
 
 namespace {
-constexpr std::int16_t _ = kNoNote;
+    constexpr std::int16_t _ = kNoNote;
 }
 
 // clang-format off

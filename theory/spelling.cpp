@@ -6,23 +6,23 @@ namespace theory {
 
 namespace {
 
-using NameRow = std::array<std::string_view, 12>;
+    using NameRow = std::array<std::string_view, 12>;
 
-// The twelve pitch classes from C, one row per spelling table. A natural is padded with
-// U+3000 so that every name is two characters wide in a monospaced Japanese font.
-constexpr std::array<NameRow, 3> kNoteNameTables { {
-    // mixed
-    { "C　", "C＃", "D　", "E♭", "E　", "F　", "F＃", "G　", "A♭", "A　", "B♭", "B　" },
-    // sharps
-    { "C　", "C＃", "D　", "D＃", "E　", "F　", "F＃", "G　", "G＃", "A　", "A＃", "B　" },
-    // flats
-    { "C　", "D♭", "D　", "E♭", "E　", "F　", "G♭", "G　", "A♭", "A　", "B♭", "B　" },
-} };
+    // The twelve pitch classes from C, one row per spelling table. A natural is padded with
+    // U+3000 so that every name is two characters wide in a monospaced Japanese font.
+    constexpr std::array<NameRow, 3> kNoteNameTables { {
+        // mixed
+        { "C　", "C＃", "D　", "E♭", "E　", "F　", "F＃", "G　", "A♭", "A　", "B♭", "B　" },
+        // sharps
+        { "C　", "C＃", "D　", "D＃", "E　", "F　", "F＃", "G　", "G＃", "A　", "A＃", "B　" },
+        // flats
+        { "C　", "D♭", "D　", "E♭", "E　", "F　", "G♭", "G　", "A♭", "A　", "B♭", "B　" },
+    } };
 
-constexpr int kCellCount = 37;
-constexpr int kNamedCells = 24;
+    constexpr int kCellCount = 37;
+    constexpr int kNamedCells = 24;
 
-constexpr std::string_view kIdeographicSpace = "\u3000";
+    constexpr std::string_view kIdeographicSpace = "\u3000";
 
 } // namespace
 

@@ -10,7 +10,8 @@ using theory::SpellingMode;
 
 namespace {
 
-constexpr SpellingMode kModes[] = { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats };
+constexpr SpellingMode kModes[]
+    = { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats };
 
 std::vector<std::string> Items(const std::vector<theory::ChordHit>& hits, HitList list)
 {
@@ -31,8 +32,8 @@ std::vector<theory::ChordHit> Search(std::vector<std::string_view> boxes, Spelli
 
 TEST(ChordMatch, EnharmonicNames)
 {
-    const std::pair<const char*, const char*> pairs[] = { { "C＃", "D♭" }, { "D＃", "E♭" },
-        { "F＃", "G♭" }, { "G＃", "A♭" }, { "A＃", "B♭" } };
+    const std::pair<const char*, const char*> pairs[]
+        = { { "C＃", "D♭" }, { "D＃", "E♭" }, { "F＃", "G♭" }, { "G＃", "A♭" }, { "A＃", "B♭" } };
     for (auto [sharp, flat] : pairs) {
         EXPECT_EQ(theory::EnharmonicName(sharp), flat);
         EXPECT_EQ(theory::EnharmonicName(flat), sharp);

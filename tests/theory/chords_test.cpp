@@ -103,7 +103,8 @@ TEST(Chords, TensionRowRepeatsItsSourceSlots)
     for (int s = theory::kFirstTensionSlot; s < theory::kMatrixSlots; ++s) {
         EXPECT_EQ(cells[static_cast<std::size_t>(s)], tensions[s - theory::kFirstTensionSlot]);
         const theory::MatrixSlot& slot = theory::MatrixSlots[static_cast<std::size_t>(s)];
-        EXPECT_EQ(slot.semitones, theory::MatrixSlots[static_cast<std::size_t>(slot.source)].semitones + 12);
+        EXPECT_EQ(slot.semitones,
+            theory::MatrixSlots[static_cast<std::size_t>(slot.source)].semitones + 12);
     }
 }
 

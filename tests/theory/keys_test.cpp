@@ -83,7 +83,10 @@ TEST(Keys, DominantAndSubdominant)
     }
     for (int k = 0; k < theory::kKeyCount; ++k) {
         const int tonic = TonicPitchClass(KeyNames[static_cast<std::size_t>(k)].major);
-        EXPECT_EQ(TonicPitchClass(KeyNames[static_cast<std::size_t>(theory::DominantKey(k))].major), (tonic + 7) % 12);
-        EXPECT_EQ(TonicPitchClass(KeyNames[static_cast<std::size_t>(theory::SubdominantKey(k))].major), (tonic + 5) % 12);
+        EXPECT_EQ(TonicPitchClass(KeyNames[static_cast<std::size_t>(theory::DominantKey(k))].major),
+            (tonic + 7) % 12);
+        EXPECT_EQ(
+            TonicPitchClass(KeyNames[static_cast<std::size_t>(theory::SubdominantKey(k))].major),
+            (tonic + 5) % 12);
     }
 }

@@ -71,7 +71,8 @@ TEST(Scales, EveryRootTransposesTheShapeOnC)
                     const auto pc = theory::NotePitchClass(theory::Trimmed(cells[j].text));
                     const auto pcOnC = theory::NotePitchClass(theory::Trimmed(onC[j].text));
                     ASSERT_TRUE(pc && pcOnC);
-                    EXPECT_EQ(*pc, (*pcOnC + root) % 12) << theory::ScaleNames[s] << " root " << root;
+                    EXPECT_EQ(*pc, (*pcOnC + root) % 12)
+                        << theory::ScaleNames[s] << " root " << root;
                 }
             }
         }

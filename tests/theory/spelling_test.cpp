@@ -84,13 +84,8 @@ TEST(Spelling, ButtonCyclesMixedSharpsFlats)
 TEST(Spelling, TrimmedRemovesTrailingSpacesOfBothWidths)
 {
     const std::pair<const char*, const char*> rows[] = {
-        { "C　", "C" },
-        { "C＃", "C＃" },
-        { "B♭", "B♭" },
-        { "  ", "" },
-        { "", "" },
-        { "A　 　", "A" },
-        { "　A", "　A" }, // only trailing padding goes
+        { "C　", "C" }, { "C＃", "C＃" }, { "B♭", "B♭" }, { "  ", "" }, { "", "" },
+        { "A　 　", "A" }, { "　A", "　A" }, // only trailing padding goes
     };
     for (auto [text, trimmed] : rows)
         EXPECT_EQ(theory::Trimmed(text), trimmed) << text;

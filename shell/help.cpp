@@ -1,0 +1,63 @@
+#include "shell/help.h"
+
+#include "shell/ui.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+QPointer<QTextBrowser> viewer;
+
+QTextBrowser* CreateViewer()
+{
+    auto* browser = new QTextBrowser;
+    browser->setObjectName(QStringLiteral("HelpViewer"));
+    browser->setAttribute(Qt::WA_DeleteOnClose);
+    browser->setWindowTitle(QStringLiteral("Rurized ヘルプ"));
+    browser->setOpenExternalLinks(false);
+    browser->resize(ui::Px(9600), ui::Px(9000));
+
+    const QString path = HelpFilePath();
+    if (QFileInfo(path).isReadable()) {
+        browser->setSource(QUrl::fromLocalFile(path));
+    } else {
+        browser->setHtml(
+            QStringLiteral("<h3>ヘルプファイルが見つかりません</h3><p>%1</p>"
+                           "<p>プログラムと同じフォルダに Rurized.html を置いてください。</p>")
+                .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+    }
+    return browser;
+}
+
+} // namespace
+
+QString HelpFilePath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Rurized.html"));
+}
+
+void ShowHelp(QWidget* owner)
+{
+    if (!viewer) {
+        viewer = CreateViewer();
+        // Just below the launcher, which stays in reach.
+        if (owner)
+            viewer->move(owner->frameGeometry().bottomLeft() + QPoint(0, 8));
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}
+
+void CloseHelp(QWidget*)
+{
+    if (viewer)
+        viewer->close();
+}
+
+QWidget* HelpViewer() { return viewer; }

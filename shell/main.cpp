@@ -1,0 +1,30 @@
+#include "shell/frmMain.h"
+#include "shell/registry.h"
+#include "shell/singlecopy.h"
+#include "shell/ui.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+
+    // A second copy ends here, before it reads or writes the settings file.
+    SingleCopy copy;
+    if (!copy.Acquire()) {
+        RefuseSecondCopy();
+        return 0;
+    }
+
+    QApplication::setWindowIcon(ui::SvgIcon(QStringLiteral(":/pictures/icon.svg"), QSize(32, 32)));
+    WindowRegistry registry;
+    RegisterWindows(registry);
+    frmMain launcher(registry);
+    launcher.show();
+    const int status = QApplication::exec();
+
+    // Windows closed at shut-down are deleted once the event loop comes round; let it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

@@ -1,0 +1,54 @@
+#include "shell/registry.h"
+
+#include "shell/frmMain.h"
+
+#include <QEvent>
+
+WindowRegistry::~WindowRegistry()
+{
+    for (Entry& entry : entries_)
+        delete entry.window.data();
+}
+
+void WindowRegistry::Register(WindowId id, Factory make) { At(id).make = std::move(make); }
+
+bool WindowRegistry::Knows(WindowId id) const { return static_cast<bool>(At(id).make); }
+
+QWidget* WindowRegistry::Touch(WindowId id)
+{
+    Entry& entry = At(id);
+    if (!entry.window && entry.make) {
+        QWidget* window = entry.make(*this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->installEventFilter(this);
+        entry.window = window;
+    }
+    return entry.window;
+}
+
+QWidget* WindowRegistry::Loaded(WindowId id) const { return At(id).window; }
+
+void WindowRegistry::Close(WindowId id)
+{
+    if (QWidget* window = At(id).window)
+        window->close();
+}
+
+void WindowRegistry::SetMain(frmMain* main) { main_ = main; }
+
+frmMain* WindowRegistry::Main() const { return main_; }
+
+bool WindowRegistry::WindowFlag() const { return main_ && main_->WindowFlag; }
+
+bool WindowRegistry::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window's close handler never refuses, and the window is deleted once the event loop
+    // comes round: forget it now, so that the next touch loads a fresh one.
+    if (event->type() == QEvent::Close) {
+        for (Entry& entry : entries_) {
+            if (entry.window == watched)
+                entry.window = nullptr;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

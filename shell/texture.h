@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QImage>
+
+// The mottled dark-purple texture behind the tool windows: 446 x 166 pixels, 16 colours.
+QImage BackgroundTexture();

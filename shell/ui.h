@@ -1,0 +1,83 @@
+// Helpers every window uses to build its controls from the design values: twips, colours
+// written &H00BBGGRR, the Japanese Gothic fonts and the control names tests look for.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace ui {
+
+// 15 twips to a logical pixel at 96 dpi; Qt's own scaling handles high-dpi screens.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Rounded to the nearest pixel, halves away from zero: 7 twips are 0 px, 8 are 1 px.
+constexpr int Px(int twips)
+{
+    const long long wide = twips; // a stored position may be any 32-bit value
+    const long long half = kTwipsPerPixel / 2;
+    return static_cast<int>(
+        wide >= 0 ? (wide + half) / kTwipsPerPixel : -((-wide + half) / kTwipsPerPixel));
+}
+
+constexpr int Twips(int pixels) { return pixels * kTwipsPerPixel; }
+
+QRect TwipsRect(int left, int top, int width, int height);
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+// The design writes colours blue-green-red: &H00400000 is navy, red 0, green 0, blue 64.
+constexpr Rgb RgbFromBgr(std::uint32_t bbggrr)
+{
+    return { static_cast<int>(bbggrr & 0xFF), static_cast<int>(bbggrr >> 8 & 0xFF),
+        static_cast<int>(bbggrr >> 16 & 0xFF) };
+}
+
+QColor Color(std::uint32_t bbggrr);
+
+// Font sizes are points at 96 dpi, the resolution the twips geometry assumes, so a label's
+// text fits its cell whatever the screen reports: 9 pt is 12 px.
+constexpr int PointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
+
+// "ＭＳ ゴシック" (monospaced) and "ＭＳ Ｐゴシック" (proportional), or the nearest face this
+// system has: Debian's IPA Gothic fonts.
+QStringList GothicFamilies();
+QStringList PGothicFamilies();
+QFont GothicFont(double points, bool bold = false);
+QFont PGothicFont(double points, bool bold = false);
+
+// The name of element index of a control array, as tests and screen readers find it:
+// "lblNote(4)".
+QString ArrayName(const char* name, int index);
+
+// Names a control, places it at its design geometry in twips, and gives it its accessible name.
+void Place(QWidget* control, const QString& name, const QRect& twips);
+
+// Gives a label or a window a solid background and text colour through its palette, which is
+// far cheaper to change at run time than a style sheet.
+void Paint(QWidget* widget, std::uint32_t background, std::uint32_t text);
+void PaintText(QWidget* widget, std::uint32_t text);
+
+// A button's face colour.
+void PaintButton(QWidget* button, std::uint32_t face);
+
+// A picture of the compiled-in art, drawn from its SVG at the given logical size and pixel
+// ratio, so it stays crisp on any screen. A path that names no picture gives a null pixmap.
+QPixmap SvgPixmap(const QString& path, QSize size, qreal devicePixelRatio);
+
+// The same as an icon holding 1x and 2x renditions.
+QIcon SvgIcon(const QString& path, QSize size);
+
+} // namespace ui

@@ -1,0 +1,13 @@
+#include "shell/windows.h"
+
+#include "shell/frmAuthor.h"
+#include "shell/frmLoading.h"
+#include "shell/frmMain.h"
+#include "shell/registry.h"
+
+void RegisterWindows(WindowRegistry& registry)
+{
+    registry.Register(
+        WindowId::Loading, [](WindowRegistry& r) { return new frmLoading(r.Main()); });
+    registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
+}

@@ -1,0 +1,83 @@
+# Shared by the end-to-end tests and the screenshot script: a private X display, a private
+# copy of the program folder (the settings file lives there) and a private runtime folder
+# (the single-copy lock lives there), so runs never disturb each other.
+# Usage: source lib.sh BUILD_FOLDER
+
+build=$(cd "$1" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/rurized-e2e-XXXXXX")
+program=$work/program
+mkdir -p "$program" "$work/run"
+chmod 700 "$work/run"
+cp "$build/Rurized" "$build/Rurized.html" "$program/"
+export XDG_RUNTIME_DIR=$work/run
+ini=$program/Rurized.ini
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+cleanup() {
+    pkill -KILL -f "$program/Rurized" 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts the program in the background; its process id lands in $pid.
+start_program() {
+    "$program/Rurized" >>"$work/log" 2>&1 &
+    pid=$!
+}
+
+# Waits for a shown window whose title is exactly $1 and prints its id.
+wait_window() {
+    local id
+    id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) ||
+        fail "no window titled '$1'"
+    echo "$id"
+}
+
+# Succeeds when no shown window has the title $1 (after up to five seconds).
+wait_no_window() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    fail "window '$1' is still shown"
+}
+
+# Prints "X Y" of a window's top-left corner.
+window_position() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y"
+}
+
+# Clicks the point (dx, dy) of a window.
+click_in() {
+    local x y
+    read -r x y < <(window_position "$1")
+    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+}
+
+# Clicks launcher button number $2 (0 for cmdScale ... 8 for cmdClose) of launcher window $1.
+click_button() {
+    click_in "$1" $((33 * $2 + 16)) 16
+}
+
+# Waits for process $1 to end and prints its exit status.
+wait_exit() {
+    for _ in $(seq 200); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; echo $?; return 0; }
+        sleep 0.05
+    done
+    fail "process $1 did not end"
+}

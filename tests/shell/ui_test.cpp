@@ -1,0 +1,47 @@
+#include "shell/ui.h"
+
+#include <gtest/gtest.h>
+
+TEST(Ui, TwipsRoundToTheNearestPixel)
+{
+    const std::pair<int, int> rows[] = { { 0, 0 }, { 7, 0 }, { 8, 1 }, { 15, 1 }, { 495, 33 },
+        { 4470, 298 }, { 1234, 82 }, { -300, -20 }, { -8, -1 }, { 2147483647, 143165576 },
+        { -2147483647 - 1, -143165577 } };
+    for (auto [twips, pixels] : rows)
+        EXPECT_EQ(ui::Px(twips), pixels) << twips;
+    EXPECT_EQ(ui::Twips(65), 975);
+}
+
+TEST(Ui, ColoursAreWrittenBlueGreenRed)
+{
+    struct Row {
+        std::uint32_t bgr;
+        int red, green, blue;
+    };
+    const Row rows[] = {
+        { 0x0000FFFF, 255, 255, 0 }, // yellow
+        { 0x00400000, 0, 0, 64 }, // navy
+        { 0x00004000, 0, 64, 0 }, // dark green
+        { 0x00FFC0FF, 255, 192, 255 }, // pink
+        { 0x00400040, 64, 0, 64 }, // purple
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ui::Color(row.bgr), QColor(row.red, row.green, row.blue)) << std::hex << row.bgr;
+    }
+}
+
+TEST(Ui, FontsAreJapaneseGothicsAtTheirPixelSize)
+{
+    EXPECT_EQ(ui::PointsToPixels(9), 12);
+    EXPECT_EQ(ui::PointsToPixels(8.25), 11);
+    EXPECT_TRUE(ui::GothicFamilies().contains("IPAGothic"));
+    EXPECT_TRUE(ui::PGothicFamilies().contains("IPAPGothic"));
+    EXPECT_EQ(ui::GothicFont(9).pixelSize(), 12);
+    EXPECT_TRUE(ui::PGothicFont(9, true).bold());
+}
+
+TEST(Ui, ArrayElementsAreNamedWithTheirIndex)
+{
+    EXPECT_EQ(ui::ArrayName("lblNote", 4), "lblNote(4)");
+    EXPECT_EQ(ui::ArrayName("lblKDS", 13), "lblKDS(13)");
+}
