@@ -1,7 +1,10 @@
 #include "shell/ui.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -69,6 +72,14 @@ void PaintText(QWidget* widget, std::uint32_t text)
     widget->setPalette(palette);
 }
 
+void PaintBackground(QWidget* window, std::uint32_t background)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, Color(background));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
 void PaintButton(QWidget* button, std::uint32_t face)
 {
     QPalette palette = button->palette();
@@ -87,6 +98,44 @@ QPixmap SvgPixmap(const QString& path, QSize size, qreal devicePixelRatio)
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
+}
+
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& twips)
+{
+    constexpr std::uint32_t kWhite = 0xFFFFFF;
+    auto* label = new QLabel(text, parent);
+    Place(label, name, twips);
+    label->setFont(PGothicFont(9));
+    PaintText(label, kWhite);
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    return label;
+}
+
+QScrollBar* VerticalBar(
+    QWidget* parent, const QString& name, const QRect& twips, int maximum, int value)
+{
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    Place(bar, name, twips);
+    bar->setRange(0, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(value);
+    return bar;
+}
+
+QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
+    std::uint32_t background, std::uint32_t text)
+{
+    auto* list = new QComboBox(parent);
+    Place(list, name, twips);
+    list->setFont(GothicFont(9));
+    QPalette palette = list->palette();
+    for (QPalette::ColorRole role : { QPalette::Base, QPalette::Button, QPalette::Window })
+        palette.setColor(role, Color(background));
+    for (QPalette::ColorRole role : { QPalette::Text, QPalette::ButtonText, QPalette::WindowText })
+        palette.setColor(role, Color(text));
+    list->setPalette(palette);
+    return list;
 }
 
 QIcon SvgIcon(const QString& path, QSize size)

@@ -11,7 +11,11 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <string_view>
 
+class QComboBox;
+class QLabel;
+class QScrollBar;
 class QWidget;
 
 namespace ui {
@@ -58,6 +62,12 @@ QStringList PGothicFamilies();
 QFont GothicFont(double points, bool bold = false);
 QFont PGothicFont(double points, bool bold = false);
 
+// A text of the theory tables (UTF-8) as Qt holds it.
+inline QString Utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // The name of element index of a control array, as tests and screen readers find it:
 // "lblNote(4)".
 QString ArrayName(const char* name, int index);
@@ -70,6 +80,9 @@ void Place(QWidget* control, const QString& name, const QRect& twips);
 void Paint(QWidget* widget, std::uint32_t background, std::uint32_t text);
 void PaintText(QWidget* widget, std::uint32_t text);
 
+// A window's own background; its controls keep their default colours.
+void PaintBackground(QWidget* window, std::uint32_t background);
+
 // A button's face colour.
 void PaintButton(QWidget* button, std::uint32_t face);
 
@@ -79,5 +92,20 @@ QPixmap SvgPixmap(const QString& path, QSize size, qreal devicePixelRatio);
 
 // The same as an icon holding 1x and 2x renditions.
 QIcon SvgIcon(const QString& path, QSize size);
+
+// The common controls, named and placed from their design values in twips.
+
+// A fixed caption in white on the window's background. It widens to its text where this
+// system's font is wider than the design's, so no caption is ever cut off.
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& twips);
+
+// A vertical scroll bar from 0 to maximum, moving one step at a time; it reports every value
+// while its thumb is dragged.
+QScrollBar* VerticalBar(
+    QWidget* parent, const QString& name, const QRect& twips, int maximum, int value);
+
+// A drop-down list (no typing) in the given colours, in the monospaced Gothic.
+QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
+    std::uint32_t background, std::uint32_t text);
 
 } // namespace ui

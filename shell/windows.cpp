@@ -1,5 +1,8 @@
 #include "shell/windows.h"
 
+#include "chord/DialogChord.h"
+#include "chord/frmChord.h"
+#include "scale/frmScale.h"
 #include "shell/frmAuthor.h"
 #include "shell/frmLoading.h"
 #include "shell/frmMain.h"
@@ -10,4 +13,8 @@ void RegisterWindows(WindowRegistry& registry)
     registry.Register(
         WindowId::Loading, [](WindowRegistry& r) { return new frmLoading(r.Main()); });
     registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
+    registry.Register(WindowId::Scale, [](WindowRegistry& r) { return new frmScale(r); });
+    registry.Register(WindowId::Chord, [](WindowRegistry& r) { return new frmChord(r); });
+    registry.Register(WindowId::Matrix,
+        [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
 }

@@ -28,6 +28,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$work/log" ] && sed 's/^/program: /' "$work/log" >&2
     exit 1
 }
 

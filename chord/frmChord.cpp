@@ -1,0 +1,286 @@
+#include "chord/frmChord.h"
+
+#include "shell/ini.h"
+#include "shell/registry.h"
+#include "shell/texture.h"
+#include "shell/toppos.h"
+#include "shell/ui.h"
+#include "shell/wrwinpos.h"
+#include "theory/chords.h"
+#include "theory/diatonic.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <string>
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kNavy = 0x400000;
+constexpr std::uint32_t kLightCyan = 0xFFFF80;
+constexpr std::uint32_t kYellow = 0x00FFFF;
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kPink = 0xFFC0FF;
+constexpr std::uint32_t kDarkGreen = 0x004000;
+constexpr std::uint32_t kGreen = 0x00FF00;
+constexpr std::uint32_t kDarkRed = 0x000080;
+constexpr std::uint32_t kLightYellow = 0x80FFFF;
+
+constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Mixed;
+
+QPushButton* PictureButton(
+    QWidget* parent, const char* name, const QRect& twips, const QIcon& picture)
+{
+    auto* button = new QPushButton(parent);
+    ui::Place(button, name, twips);
+    button->setIcon(picture);
+    button->setIconSize(QSize(14, 14));
+    ui::PaintButton(button, kBlack);
+    return button;
+}
+
+void Light(QLabel* cell, bool lit)
+{
+    ui::Paint(cell, lit ? kYellow : kNavy, lit ? kBlack : kLightCyan);
+}
+
+} // namespace
+
+frmChord::frmChord(WindowRegistry& registry)
+    : QWidget(nullptr,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , registry_(registry)
+{
+    setObjectName(QStringLiteral("frmChord"));
+    setWindowTitle(QStringLiteral("VozuvIver"));
+    setFixedSize(ui::Px(5775), ui::Px(2100));
+    ui::PaintBackground(this, kBlack);
+
+    const char* const pictures[] = { "mixed", "sharp", "flat" };
+    for (std::size_t i = 0; i < imgMode.size(); ++i)
+        imgMode[i] = ui::SvgIcon(
+            QStringLiteral(":/pictures/spelling/%1.svg").arg(pictures[i]), QSize(14, 14));
+
+    vsbRoot = ui::VerticalBar(this, "vsbRoot", QRect(60, 60, 255, 1335), 11, 11);
+    vsbChordType = ui::VerticalBar(
+        this, "vsbChordType", QRect(360, 60, 255, 1335), theory::kChordTypeCount - 1, 0);
+    lblStructure = ui::Caption(this, "lblStructure", "Structure", QRect(660, 60, 735, 195));
+    lblChord = ui::Caption(this, "lblChord", "ChordType", QRect(660, 720, 915, 195));
+    lblTension = ui::Caption(this, "lblTension", "Tension", QRect(1800, 720, 615, 195));
+    cmbChordType
+        = ui::DropDown(this, "cmbChordType", QRect(660, 900, 1065, 300), kDarkGreen, kGreen);
+    CreateMatrix();
+    CreateButtons();
+    CreateDiatonicArea();
+
+    connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::vsbRoot_Change);
+    connect(vsbChordType, &QScrollBar::valueChanged, this, &frmChord::vsbChordType_Change);
+    connect(cmbChordType, &QComboBox::currentIndexChanged, this, &frmChord::ShowChordType);
+    connect(cmdOption, &QPushButton::clicked, this, &frmChord::cmdOption_Click);
+    connect(cmdSarch, &QPushButton::clicked, this, &frmChord::cmdSarch_Click);
+    connect(cmdSetting, &QPushButton::clicked, this, &frmChord::cmdSetting_Click);
+    for (std::size_t i = 0; i < cmddiatonic.size(); ++i)
+        connect(cmddiatonic[i], &QPushButton::clicked, this,
+            [this, i] { cmddiatonic_Click(static_cast<int>(i)); });
+
+    Load();
+}
+
+void frmChord::CreateMatrix()
+{
+    // Structure row: slots 0..11 across the top; tension row: slots 12..18 beside the list.
+    for (int i = 0; i < theory::kMatrixSlots; ++i) {
+        const bool tension = i >= theory::kFirstTensionSlot;
+        const int left = tension ? 1800 + 420 * (i - theory::kFirstTensionSlot) : 660 + 420 * i;
+        const int top = tension ? 900 : 240;
+        const theory::MatrixSlot& slot = theory::MatrixSlots[static_cast<std::size_t>(i)];
+
+        auto* note = new QLabel(this);
+        ui::Place(note, ui::ArrayName("lblNote", i), QRect(left, top, 435, 255));
+        note->setFont(ui::GothicFont(9));
+        note->setAlignment(Qt::AlignCenter);
+        Light(note, false);
+        lblNote[static_cast<std::size_t>(i)] = note;
+
+        auto* name = new QLabel(ui::Utf8(slot.defaultName), this);
+        ui::Place(name, ui::ArrayName("Matrix", i), QRect(left, top + 300, 405, 195));
+        name->setFont(ui::PGothicFont(8.25));
+        name->setAlignment(Qt::AlignCenter);
+        ui::PaintText(name, slot.group == theory::SlotGroup::Degree ? kYellow : kPink);
+        Matrix[static_cast<std::size_t>(i)] = name;
+    }
+}
+
+void frmChord::CreateButtons()
+{
+    cmdOption = PictureButton(this, "cmdOption", QRect(4980, 780, 270, 255), imgMode[0]);
+    cmdSarch = PictureButton(this, "cmdSarch", QRect(5310, 780, 270, 255),
+        ui::SvgIcon(QStringLiteral(":/pictures/search.svg"), QSize(14, 14)));
+    cmdGuitar = PictureButton(this, "cmdGuitar", QRect(4980, 1080, 270, 255), imgMode[0]);
+    cmdGuitar->hide();
+    cmdSetting = PictureButton(this, "cmdSetting", QRect(5310, 1080, 270, 255),
+        ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
+    cmdOption->setToolTip(QStringLiteral("音名の表記（混合／シャープ／フラット）"));
+    cmdSarch->setToolTip(QStringLiteral("VozuvIver - Search"));
+    cmdSetting->setToolTip(QStringLiteral("VozuvIver - Matrix"));
+}
+
+void frmChord::CreateDiatonicArea()
+{
+    lblKey = ui::Caption(this, "lblKey", "Key", QRect(60, 1500, 375, 195));
+    cmbKey = ui::DropDown(this, "cmbKey", QRect(60, 1740, 645, 300), kDarkRed, kLightYellow);
+    for (std::string_view item : theory::KeyListDesignItems)
+        cmbKey->addItem(ui::Utf8(item));
+    lblMajor = ui::Caption(this, "lblMajor", "Major", QRect(1620, 1560, 465, 195));
+    lblMinor = ui::Caption(this, "lblMinor", "Minor", QRect(4860, 1860, 465, 195));
+
+    // Major row, then minor row, left to right.
+    const int lefts[]
+        = { 2100, 2550, 3000, 3450, 3900, 4350, 4830, 750, 1200, 2130, 2610, 3150, 3630, 4140 };
+    const int widths[] = { 435, 435, 435, 435, 435, 465, 885, 435, 915, 465, 525, 465, 495, 675 };
+    for (std::size_t i = 0; i < cmddiatonic.size(); ++i) {
+        const theory::DiatonicButton& design = theory::DiatonicButtons[i];
+        const int top = design.row == theory::DiatonicRow::Major ? 1500 : 1800;
+        auto* button = new QPushButton(ui::Utf8(design.caption), this);
+        ui::Place(button, ui::ArrayName("cmddiatonic", static_cast<int>(i)),
+            QRect(lefts[i], top, widths[i], 255));
+        button->setFont(ui::PGothicFont(9, design.primary));
+        cmddiatonic[i] = button;
+    }
+}
+
+void frmChord::Load()
+{
+    {
+        const QSignalBlocker quiet(cmbChordType);
+        InitChordTable();
+        cmbChordType->setCurrentIndex(0);
+    }
+    cmbKey->setCurrentIndex(11);
+
+    // A stored mode outside the three tables would leave every cell empty and the spelling
+    // button stuck, so it counts as unusable like any other bad value.
+    SpellingMode = kDefaultMode;
+    if (auto mode = ini::ToLong(ini::ReadIni("Chord", "Cromatic"));
+        mode && theory::IsSpellingTable(theory::SpellingMode { *mode }))
+        SpellingMode = theory::SpellingMode { *mode };
+    for (int i = 0; i < theory::kMatrixSlots; ++i) {
+        const std::string name = ini::ReadIni("Chord", "Matrix" + std::to_string(i));
+        if (!name.empty())
+            Matrix[static_cast<std::size_t>(i)]->setText(QString::fromStdString(name));
+    }
+    std::int32_t top = 2325;
+    std::int32_t left = 1770;
+    ReadWinPos("Chord", this, top, left);
+
+    ApplySpellingMode();
+    Hyouji();
+}
+
+void frmChord::InitChordTable()
+{
+    cmbChordType->clear();
+    for (int t = 0; t < theory::kChordTypeCount; ++t)
+        cmbChordType->addItem(ui::Utf8(theory::ChordListText(t)));
+}
+
+void frmChord::Hyouji()
+{
+    const auto cells = theory::MatrixNoteNames(11 - vsbRoot->value(), SpellingMode);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        lblNote[i]->setText(ui::Utf8(cells[i]));
+}
+
+void frmChord::ShowChordType()
+{
+    const int t = cmbChordType->currentIndex();
+    if (t < 0)
+        return;
+    vsbChordType->setValue(t);
+    const std::uint32_t lit = theory::LitSlotMask(vsbChordType->value());
+    for (std::size_t i = 0; i < lblNote.size(); ++i)
+        Light(lblNote[i], lit >> i & 1);
+}
+
+void frmChord::ApplySpellingMode()
+{
+    if (!theory::IsSpellingTable(SpellingMode))
+        return;
+    cmdOption->setIcon(imgMode[static_cast<std::size_t>(SpellingMode)]);
+    // Respelling the items in place keeps the chosen key chosen.
+    for (int k = 0; k < cmbKey->count(); ++k)
+        cmbKey->setItemText(k, ui::Utf8(theory::KeyListItem(SpellingMode, k)));
+}
+
+void frmChord::vsbRoot_Change() { Hyouji(); }
+
+void frmChord::vsbChordType_Change()
+{
+    {
+        const QSignalBlocker quiet(cmbChordType);
+        cmbChordType->setCurrentIndex(vsbChordType->value());
+    }
+    ShowChordType();
+}
+
+void frmChord::cmdOption_Click()
+{
+    SpellingMode = theory::NextSpellingMode(SpellingMode);
+    ApplySpellingMode();
+    Hyouji();
+}
+
+void frmChord::cmdSarch_Click()
+{
+    QWidget* search = registry_.Touch(WindowId::Search);
+    if (!search)
+        return;
+    if (registry_.WindowFlag())
+        TopMostOn(search);
+    search->show();
+    search->raise();
+}
+
+void frmChord::cmdSetting_Click()
+{
+    auto* dialog = qobject_cast<QDialog*>(registry_.Touch(WindowId::Matrix));
+    if (!dialog)
+        return;
+    if (registry_.WindowFlag())
+        TopMostOn(dialog);
+    dialog->exec();
+}
+
+void frmChord::cmddiatonic_Click(int index)
+{
+    // The chord type first, then the root: each scroll bar's own change handling shows it.
+    const theory::DiatonicButton& button = theory::DiatonicButtons[static_cast<std::size_t>(index)];
+    vsbChordType->setValue(button.chordType);
+    vsbRoot->setValue(theory::DiatonicRootValue(cmbKey->currentIndex(), button.step));
+}
+
+void frmChord::closeEvent(QCloseEvent* event)
+{
+    ini::WriteIni("Chord", "Cromatic", std::to_string(static_cast<int>(SpellingMode)));
+    for (int i = 0; i < theory::kMatrixSlots; ++i)
+        ini::WriteIni("Chord", "Matrix" + std::to_string(i),
+            Matrix[static_cast<std::size_t>(i)]->text().toStdString());
+    WriteWinPos("Chord", this);
+    event->accept();
+}
+
+void frmChord::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, BackgroundTexture());
+    // Line1 parts the matrix from the diatonic area.
+    painter.setPen(ui::Color(kWhite));
+    painter.drawLine(ui::Px(60), ui::Px(1440), ui::Px(5700), ui::Px(1440));
+}

@@ -1,0 +1,213 @@
+#include "window_fixture.h"
+
+#include "chord/DialogChord.h"
+#include "chord/frmChord.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+namespace {
+
+const QColor kUnlit(0, 0, 64);
+const QColor kLit(255, 255, 0);
+
+// The names of a range of note cells as a musician reads them: trimmed, space-separated.
+QString Names(const frmChord& chord, int first, int last)
+{
+    QStringList names;
+    for (int i = first; i <= last; ++i)
+        names << chord.lblNote[static_cast<std::size_t>(i)]->text().remove(QChar(0x3000)).trimmed();
+    return names.join(' ');
+}
+
+std::vector<int> LitSlots(const frmChord& chord)
+{
+    std::vector<int> lit;
+    for (int i = 0; i < 19; ++i) {
+        if (Background(chord.lblNote[static_cast<std::size_t>(i)]) == kLit)
+            lit.push_back(i);
+    }
+    return lit;
+}
+
+class ChordWindow : public WindowTest {
+protected:
+    frmChord* chord = Load<frmChord>(WindowId::Chord);
+};
+
+} // namespace
+
+TEST_F(ChordWindow, FirstStartShowsCOnTheMixedTableWithNothingLit)
+{
+    EXPECT_EQ(chord->windowTitle(), "VozuvIver");
+    EXPECT_FALSE(chord->isVisible());
+    EXPECT_EQ(chord->vsbRoot->value(), 11);
+    EXPECT_EQ(chord->cmbChordType->currentText(), "N.C.");
+    EXPECT_EQ(chord->cmbChordType->count(), 29);
+    EXPECT_EQ(Names(*chord, 0, 11), "C C＃ D E♭ E F F＃ G A♭ A B♭ B");
+    EXPECT_EQ(Names(*chord, 12, 18), "C＃ D E♭ F F＃ A♭ A");
+    EXPECT_TRUE(LitSlots(*chord).empty());
+    EXPECT_EQ(Background(chord->lblNote[0]), kUnlit);
+    EXPECT_EQ(chord->Matrix[0]->text(), "完1");
+    EXPECT_EQ(chord->Matrix[16]->text(), "増11");
+    EXPECT_EQ(chord->Matrix[0]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_EQ(chord->Matrix[1]->palette().color(QPalette::WindowText), QColor(255, 192, 255));
+    EXPECT_EQ(chord->cmdOption->icon().cacheKey(), chord->imgMode[0].cacheKey());
+    EXPECT_EQ(chord->cmbKey->currentText(), "C");
+    EXPECT_FALSE(chord->cmdGuitar->isVisibleTo(chord));
+}
+
+TEST_F(ChordWindow, AChordLightsItsSlotsAndARootChangeKeepsThem)
+{
+    chord->cmbChordType->setCurrentIndex(10); // "7"
+    EXPECT_EQ(chord->vsbChordType->value(), 10);
+    EXPECT_EQ(LitSlots(*chord), (std::vector<int> { 0, 4, 7, 10 }));
+    chord->vsbRoot->setValue(4); // G
+    EXPECT_EQ(LitSlots(*chord), (std::vector<int> { 0, 4, 7, 10 }));
+    EXPECT_EQ(Names(*chord, 0, 0), "G");
+    EXPECT_EQ(chord->lblNote[10]->text(), "F　");
+
+    chord->vsbChordType->setValue(12); // "7(9)": the ninth in the tension row only
+    EXPECT_EQ(chord->cmbChordType->currentText(), "7(9)");
+    EXPECT_EQ(LitSlots(*chord), (std::vector<int> { 0, 4, 7, 10, 13 }));
+    EXPECT_EQ(chord->lblNote[13]->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(ChordWindow, SpellingCycleRespellsCellsAndKeyList)
+{
+    chord->vsbRoot->setValue(5); // F# / Gb
+    chord->cmbKey->setCurrentIndex(5);
+    const char* const roots[] = { "F＃", "G♭", "F＃" };
+    const char* const keys[] = { "F＃", "G♭", "F＃" };
+    const int pictures[] = { 1, 2, 0 };
+    for (int click = 0; click < 3; ++click) {
+        chord->cmdOption->click();
+        EXPECT_EQ(chord->lblNote[0]->text(), roots[click]);
+        EXPECT_EQ(chord->cmbKey->currentIndex(), 5);
+        EXPECT_EQ(chord->cmbKey->currentText(), keys[click]);
+        EXPECT_EQ(chord->cmdOption->icon().cacheKey(),
+            chord->imgMode[static_cast<std::size_t>(pictures[click])].cacheKey());
+    }
+    EXPECT_EQ(chord->cmbKey->itemText(1), "B♭");
+}
+
+TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRoot)
+{
+    struct Case {
+        int keyItem;
+        int button;
+        int clicksOfSpelling; // 0 mixed, 1 sharps, 2 flats
+        const char* notes; // the lit cells, in slot order
+        const char* type;
+    };
+    const Case cases[] = {
+        { 11, 4, 0, "G B D", "major" }, // key C, V
+        { 2, 12, 0, "F A C", "major" }, // key A, bVI
+        { 0, 1, 0, "C＃ E A♭", "m" }, // key B, IIm: the mixed table spells G＃ as A♭
+        { 0, 1, 2, "D♭ E A♭", "m" },
+        { 7, 6, 1, "D＃ F＃ A", "m(♭5)" }, // key E, VIIm(b5)
+        { 7, 6, 0, "E♭ F＃ A", "m(♭5)" },
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < c.clicksOfSpelling; ++i)
+            chord->cmdOption->click();
+        chord->cmbKey->setCurrentIndex(c.keyItem);
+        chord->cmddiatonic[static_cast<std::size_t>(c.button)]->click();
+        QStringList lit;
+        for (int slot : LitSlots(*chord))
+            lit << Names(*chord, slot, slot);
+        EXPECT_EQ(lit.join(' '), c.notes);
+        EXPECT_EQ(chord->cmbChordType->currentText(), c.type);
+        for (int i = c.clicksOfSpelling; i % 3 != 0; ++i)
+            chord->cmdOption->click();
+    }
+}
+
+TEST_F(ChordWindow, PressingTheShownChordsButtonChangesNothing)
+{
+    chord->cmddiatonic[4]->click();
+    QSignalSpy root(chord->vsbRoot, &QScrollBar::valueChanged);
+    QSignalSpy type(chord->vsbChordType, &QScrollBar::valueChanged);
+    chord->cmddiatonic[4]->click();
+    EXPECT_EQ(root.count(), 0);
+    EXPECT_EQ(type.count(), 0);
+}
+
+TEST_F(ChordWindow, PrimaryChordsAreBold)
+{
+    for (std::size_t i = 0; i < chord->cmddiatonic.size(); ++i) {
+        const QString caption = chord->cmddiatonic[i]->text();
+        const bool primary = caption == "I" || caption == "IV" || caption == "V" || caption == "Im"
+            || caption == "IVm" || caption == "Vm";
+        EXPECT_EQ(chord->cmddiatonic[i]->font().bold(), primary) << caption.toStdString();
+    }
+    EXPECT_EQ(chord->cmddiatonic[13]->text(), "♭VII");
+}
+
+TEST_F(ChordWindow, ClosingWritesModeNamesAndPlaceInOrder)
+{
+    chord->cmdOption->click();
+    chord->close();
+    const auto keys = Section("Chord");
+    ASSERT_EQ(keys.size(), 22u);
+    EXPECT_EQ(keys[0], "Cromatic=1");
+    // Shift-JIS on disk: 完 is 0x8A 0xAE, 長 is 0x92 0xB7.
+    EXPECT_EQ(keys[1],
+        "Matrix0=\x8A\xAE"
+        "1");
+    EXPECT_EQ(keys[19],
+        "Matrix18=\x92\xB7"
+        "13");
+    EXPECT_EQ(keys[20], "Top=2325");
+    EXPECT_EQ(keys[21], "Left=1770");
+}
+
+TEST_F(ChordWindow, IntervalNamesRoundTripThroughTheDialogAndARestart)
+{
+    auto* dialog = Load<DialogChord>(WindowId::Matrix);
+    EXPECT_EQ(dialog->windowTitle(), "VozuvIver - Matrix");
+    for (std::size_t i = 0; i < 19; ++i)
+        EXPECT_TRUE(dialog->Option[i][0]->isChecked());
+    dialog->Option[6][1]->setChecked(true);
+    dialog->Option[0][1]->setChecked(true);
+    EXPECT_TRUE(dialog->Option[5][0]->isChecked()); // every pair chooses on its own
+    dialog->OKButton->click();
+    EXPECT_EQ(chord->Matrix[6]->text(), "増4");
+    EXPECT_EQ(chord->Matrix[0]->text(), "根音");
+
+    chord->close();
+    auto* again = Load<frmChord>(WindowId::Chord);
+    ASSERT_NE(again, chord);
+    EXPECT_EQ(again->Matrix[6]->text(), "増4");
+    auto* reopened = Load<DialogChord>(WindowId::Matrix);
+    EXPECT_TRUE(reopened->Option[6][1]->isChecked());
+    EXPECT_TRUE(reopened->Option[7][0]->isChecked());
+
+    reopened->Option[6][0]->setChecked(true);
+    reopened->CancelButton->click();
+    EXPECT_EQ(again->Matrix[6]->text(), "増4");
+}
+
+TEST_F(ChordWindow, BadSettingsFallBackWhereUnusable)
+{
+    chord->close();
+    settings.Write("[Chord]\r\nCromatic=7\r\nMatrix3=\r\nMatrix4=foo\r\nMatrix5="
+        + std::string(300, 'x') + "\r\nTop=abc\r\nLeft=1500\r\n");
+    auto* loaded = Load<frmChord>(WindowId::Chord);
+    EXPECT_EQ(loaded->SpellingMode, theory::SpellingMode::Mixed);
+    EXPECT_EQ(Names(*loaded, 0, 1), "C C＃");
+    EXPECT_EQ(loaded->Matrix[3]->text(), "短3");
+    EXPECT_EQ(loaded->Matrix[4]->text(), "foo");
+    EXPECT_EQ(loaded->Matrix[5]->text(), QString(254, 'x'));
+    EXPECT_EQ(loaded->pos(), QPoint(100, 155)); // Top default 2325, Left 1500
+    auto* dialog = Load<DialogChord>(WindowId::Matrix);
+    EXPECT_TRUE(dialog->Option[4][1]->isChecked());
+    dialog->CancelButton->click();
+    loaded->close();
+    const auto keys = Section("Chord");
+    EXPECT_EQ(keys[0], "Cromatic=0");
+    EXPECT_NE(std::find(keys.begin(), keys.end(), "Matrix4=foo"), keys.end());
+}

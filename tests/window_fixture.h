@@ -1,0 +1,63 @@
+// A registry holding every window of the program over a fresh settings folder, for window
+// tests.
+#pragma once
+
+#include "settings_folder.h"
+
+#include "shell/registry.h"
+#include "shell/windows.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+class WindowTest : public testing::Test {
+protected:
+    WindowTest() { RegisterWindows(registry); }
+
+    // Loads a window as the launcher does: hidden, running its load.
+    template <class Window> Window* Load(WindowId id)
+    {
+        auto* window = registry.TouchAs<Window>(id);
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+
+    // The keys of one section of the settings file in their written order, "key=value" each.
+    std::vector<std::string> Section(const std::string& name) const
+    {
+        std::vector<std::string> lines;
+        bool inside = false;
+        std::string text = settings.Text();
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos)
+                end = text.size();
+            std::string line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!line.empty() && line.front() == '[')
+                inside = line == "[" + name + "]";
+            else if (inside && !line.empty())
+                lines.push_back(line);
+            start = end + 1;
+        }
+        return lines;
+    }
+
+    SettingsFolder settings;
+    WindowRegistry registry;
+};
+
+// GoogleTest prints a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A label's background colour as the user sees it.
+inline QColor Background(const QWidget* label) { return label->palette().color(QPalette::Window); }
