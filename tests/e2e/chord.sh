@@ -34,7 +34,7 @@ wait_no_window "VozuvIver - Matrix"
 sleep 0.2 # the modal loop ends just after the dialog is unmapped
 
 click_button "$main" $CLOSE_BUTTON
-[ "$(wait_exit "$pid")" = 0 ] || fail "shut-down failed"
+wait_exit "$pid"; [ "$status" = 0 ] || fail "shut-down failed (status $status)"
 [ "$(setting Scale Cromatic)" = 2 ] || fail "scale spelling not saved"
 [ "$(setting Chord Cromatic)" = 1 ] || fail "chord spelling not saved"
 [ "$(setting Chord Matrix6 | iconv -f CP932 -t UTF-8)" = "増4" ] || fail "interval name not saved"
@@ -48,7 +48,7 @@ esac
 start_program
 main=$(wait_window "Rurized ")
 click_button "$main" $CLOSE_BUTTON
-[ "$(wait_exit "$pid")" = 0 ] || fail "second shut-down failed"
+wait_exit "$pid"; [ "$status" = 0 ] || fail "second shut-down failed"
 [ "$(setting Scale Cromatic)" = 2 ] && [ "$(setting Chord Cromatic)" = 1 ] || fail "spellings lost"
 [ "$(setting Chord Matrix6 | iconv -f CP932 -t UTF-8)" = "増4" ] || fail "interval name lost"
 echo "scale and chord end-to-end: passed"

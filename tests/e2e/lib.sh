@@ -74,10 +74,14 @@ click_button() {
     click_in "$1" $((33 * $2 + 16)) 16
 }
 
-# Waits for process $1 to end and prints its exit status.
+# Waits for process $1, started by this shell, to end; its exit status lands in $status.
+# (Only this shell can collect it, so never call this inside $(...).)
 wait_exit() {
     for _ in $(seq 200); do
-        kill -0 "$1" 2>/dev/null || { wait "$1"; echo $?; return 0; }
+        if ! kill -0 "$1" 2>/dev/null; then
+            wait "$1" && status=0 || status=$?
+            return 0
+        fi
         sleep 0.05
     done
     fail "process $1 did not end"
