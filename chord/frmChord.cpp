@@ -9,10 +9,14 @@
 #include "theory/chords.h"
 #include "theory/diatonic.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QDrag>
 #include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -107,6 +111,7 @@ void frmChord::CreateMatrix()
         note->setFont(ui::GothicFont(9));
         note->setAlignment(Qt::AlignCenter);
         Light(note, false);
+        note->installEventFilter(this);
         lblNote[static_cast<std::size_t>(i)] = note;
 
         auto* name = new QLabel(ui::Utf8(slot.defaultName), this);
@@ -205,8 +210,11 @@ void frmChord::ShowChordType()
         return;
     vsbChordType->setValue(t);
     const std::uint32_t lit = theory::LitSlotMask(vsbChordType->value());
-    for (std::size_t i = 0; i < lblNote.size(); ++i)
-        Light(lblNote[i], lit >> i & 1);
+    for (std::size_t i = 0; i < lblNote.size(); ++i) {
+        if ((lit ^ shownLit_) >> i & 1)
+            Light(lblNote[i], lit >> i & 1);
+    }
+    shownLit_ = lit;
 }
 
 void frmChord::ApplySpellingMode()
@@ -264,6 +272,37 @@ void frmChord::cmddiatonic_Click(int index)
     const theory::DiatonicButton& button = theory::DiatonicButtons[static_cast<std::size_t>(index)];
     vsbChordType->setValue(button.chordType);
     vsbRoot->setValue(theory::DiatonicRootValue(cmbKey->currentIndex(), button.step));
+}
+
+bool frmChord::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* cell = qobject_cast<QLabel*>(watched);
+    if (!cell || !NotesDraggable)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        pressedAt_ = mouse->position().toPoint();
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)
+        && (mouse->position().toPoint() - pressedAt_).manhattanLength()
+            >= QApplication::startDragDistance()) {
+        DragNote(cell);
+        return true;
+    }
+    return false;
+}
+
+void frmChord::DragNote(QLabel* cell)
+{
+    auto* mime = new QMimeData;
+    mime->setText(cell->text());
+    mime->setData(kNoteMimeType, cell->text().toUtf8());
+    auto* drag = new QDrag(cell);
+    drag->setMimeData(mime);
+    drag->setPixmap(cell->grab());
+    drag->setHotSpot(pressedAt_);
+    drag->exec(Qt::CopyAction);
 }
 
 void frmChord::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 class QComboBox;
 class QLabel;
@@ -53,7 +54,16 @@ public:
 
     theory::SpellingMode SpellingMode = theory::SpellingMode::Mixed;
 
+    // While true, a press and drag on a note cell carries its name (to the chord search's
+    // boxes); the search switches it off while it runs.
+    bool NotesDraggable = true;
+
+    // The MIME type a dragged note cell carries besides plain text, so a drop target can tell
+    // a note from any other text.
+    static constexpr const char* kNoteMimeType = "application/x-rurized-note";
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -74,5 +84,10 @@ private:
     void cmdSetting_Click();
     void cmddiatonic_Click(int index);
 
+    void DragNote(QLabel* cell);
+
     WindowRegistry& registry_;
+    // The lit slots as the cells show them, so a relit chord repaints only what changed.
+    std::uint32_t shownLit_ = 0;
+    QPoint pressedAt_;
 };

@@ -3,6 +3,7 @@
 #include "chord/DialogChord.h"
 #include "chord/frmChord.h"
 #include "scale/frmScale.h"
+#include "search/DialogSarch.h"
 #include "shell/frmAuthor.h"
 #include "shell/frmLoading.h"
 #include "shell/frmMain.h"
@@ -15,6 +16,7 @@ void RegisterWindows(WindowRegistry& registry)
     registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
     registry.Register(WindowId::Scale, [](WindowRegistry& r) { return new frmScale(r); });
     registry.Register(WindowId::Chord, [](WindowRegistry& r) { return new frmChord(r); });
+    registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
     registry.Register(WindowId::Matrix,
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
 }

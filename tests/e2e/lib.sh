@@ -86,3 +86,8 @@ wait_exit() {
     done
     fail "process $1 did not end"
 }
+
+# Prints the colour of screen point ($1, $2) as "r,g,b".
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
+}
