@@ -52,14 +52,16 @@ sleep 0.3
 xdotool windowmove --sync "$key" 300 200
 click_button "$main" $CLOSE_BUTTON
 [ "$(wait_exit "$pid")" = 0 ] || fail "shut-down did not end the program normally"
-[ "$(key_section)" = "$(printf 'Top=3000\nLeft=4500')" ] || fail "unexpected [Key] section: $(key_section)"
+[ "$(key_section)" = "$(printf 'Top=3000\nLeft=4500')" ] ||
+    fail "unexpected [Key] section: $(key_section)"
 
 # After a restart the key window comes back where it was, at C major on the treble clef.
 start_program
 main=$(wait_window "Rurized ")
 click_button "$main" $KEY_BUTTON
 key=$(wait_window "RavAvud")
-[ "$(window_position "$key")" = "300 200" ] || fail "key window not restored: $(window_position "$key")"
+[ "$(window_position "$key")" = "300 200" ] ||
+    fail "key window not restored: $(window_position "$key")"
 sleep 0.3
 [ "$(main_picture "$key")" = "$c_major" ] || fail "the key window did not start at C major"
 click_button "$main" $CLOSE_BUTTON
