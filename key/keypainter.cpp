@@ -196,6 +196,8 @@ ClefBox ClefPlace(Clef clef)
 
 std::vector<Accidental> SignatureLayout(Clef clef, int k)
 {
+    if (k < 0 || k >= theory::kKeyCount)
+        return {};
     const int count = theory::SignatureAccidentals(k);
     const bool sharps = count > 0;
     const std::array<int, 7>& steps = sharps ? kTrebleSharps : kTrebleFlats;

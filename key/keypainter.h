@@ -44,7 +44,8 @@ struct Accidental {
 // The sharps or flats of key index k (0 seven sharps, 7 none, 14 seven flats) in the order
 // they are written, left to right. Sharps go F C G D A E B and flats B E A D G C F; on the
 // bass clef each sits two steps lower than on the treble clef. A key's accidentals take the
-// same places as in the seven-accidental signature, as in printed music.
+// same places as in the seven-accidental signature, as in printed music. Empty for an index
+// outside 0..14.
 std::vector<Accidental> SignatureLayout(Clef clef, int k);
 
 // Where the clef and accidental shapes come from: the music glyphs of FreeSerif

@@ -67,6 +67,8 @@ TEST(KeyPainter, AccidentalsSitOnTheirStandardStaffPositions)
             }
             EXPECT_EQ(steps, expected) << "key " << k << ", bass " << (standard.clef == Clef::Bass);
         }
+        EXPECT_TRUE(keypainter::SignatureLayout(standard.clef, -1).empty());
+        EXPECT_TRUE(keypainter::SignatureLayout(standard.clef, 15).empty());
     }
 }
 
