@@ -2,6 +2,7 @@
 
 #include "chord/DialogChord.h"
 #include "chord/frmChord.h"
+#include "key/frmKey.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
 #include "shell/frmAuthor.h"
@@ -14,6 +15,7 @@ void RegisterWindows(WindowRegistry& registry)
     registry.Register(
         WindowId::Loading, [](WindowRegistry& r) { return new frmLoading(r.Main()); });
     registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
+    registry.Register(WindowId::Key, [](WindowRegistry&) { return new frmKey; });
     registry.Register(WindowId::Scale, [](WindowRegistry& r) { return new frmScale(r); });
     registry.Register(WindowId::Chord, [](WindowRegistry& r) { return new frmChord(r); });
     registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });

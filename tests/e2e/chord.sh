@@ -38,11 +38,13 @@ wait_exit "$pid"; [ "$status" = 0 ] || fail "shut-down failed (status $status)"
 [ "$(setting Scale Cromatic)" = 2 ] || fail "scale spelling not saved"
 [ "$(setting Chord Cromatic)" = 1 ] || fail "chord spelling not saved"
 [ "$(setting Chord Matrix6 | iconv -f CP932 -t UTF-8)" = "増4" ] || fail "interval name not saved"
+# Every window writes its own section as it closes, in the launcher's shut-down order.
 sections=$(tr -d '\r' <"$ini" | grep '^\[' | tr -d '[]' | tr '\n' ' ')
-case "$sections" in
-"Scale Key Chord Memo "* | "Scale Chord "*) ;;
-*) fail "sections written out of order: $sections" ;;
-esac
+expected=""
+for name in Scale Key Chord Memo Reference Main; do
+    case " $sections" in *" $name "*) expected+="$name " ;; esac
+done
+[ "$sections" = "$expected" ] || fail "sections written out of order: $sections"
 
 # A restart reads them back and writes them again unchanged.
 start_program

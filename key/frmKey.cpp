@@ -1,0 +1,228 @@
+#include "key/frmKey.h"
+
+#include "key/keypainter.h"
+#include "shell/texture.h"
+#include "shell/ui.h"
+#include "shell/wrwinpos.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWindow>
+
+namespace {
+
+// The window's design, in twips: the three selectors side by side at the left, then a column
+// per key (main, dominant, subdominant) with its names and caption over its picture.
+constexpr int kMargin = 45;
+constexpr int kScrollWidth = 210;
+constexpr int kScrollHeight = 1485;
+constexpr std::array<int, 3> kColumnLeft { 765, 2295, 3825 };
+constexpr int kNameHeight = 255;
+constexpr int kMajorWidth = 390;
+constexpr int kMinorWidth = 465;
+constexpr int kCaptionWidth = 600;
+constexpr int kPictureTop = 360;
+constexpr int kPictureWidth = 1455;
+constexpr int kPictureHeight = 1170;
+
+// Name colours per column: major text, minor text, background.
+struct NameColours {
+    std::uint32_t major;
+    std::uint32_t minor;
+    std::uint32_t background;
+};
+constexpr std::array<NameColours, 3> kNameColours { {
+    { 0xFFFF80, 0xFFFF00, 0x400000 }, // main: light cyan and cyan on navy
+    { 0x00FF00, 0x00FF00, 0x004000 }, // dominant: green on dark green
+    { 0x80FFFF, 0x80FFFF, 0x000040 }, // subdominant: light yellow on dark red
+} };
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, int left, int maximum)
+{
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    ui::Place(bar, name, QRect(left, kMargin, kScrollWidth, kScrollHeight));
+    bar->setRange(0, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(true);
+    return bar;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips)
+{
+    auto* label = new QLabel(text, parent);
+    ui::Place(label, name, twips);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(ui::GothicFont(9));
+    return label;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, int left)
+{
+    auto* picture = new QLabel(parent);
+    ui::Place(picture, name, QRect(left, kPictureTop, kPictureWidth, kPictureHeight));
+    picture->setAlignment(Qt::AlignCenter);
+    // Sunk into the window like a card, whatever the desktop's colour scheme.
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(2);
+    QPalette palette = picture->palette();
+    palette.setColor(QPalette::Light, Qt::white);
+    palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    picture->setPalette(palette);
+    return picture;
+}
+
+} // namespace
+
+frmKey::frmKey()
+    : QWidget(nullptr,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmKey"));
+    setWindowTitle(QStringLiteral("RavAvud"));
+    setFixedSize(ui::Px(5325), ui::Px(1590));
+    background_ = QPixmap::fromImage(BackgroundTexture());
+    CreateControls();
+    LoadKeyPictures();
+
+    connect(vsbUpDown, &QScrollBar::valueChanged, this, &frmKey::vsbUpDown_Change);
+    connect(vsbCb, &QScrollBar::valueChanged, this, &frmKey::vsbCb_Change);
+    connect(vsbClef, &QScrollBar::valueChanged, this, &frmKey::vsbClef_Change);
+
+    std::int32_t top = 1830;
+    std::int32_t left = 1305;
+    ReadWinPos("Key", this, top, left);
+    k = theory::kKeyOfC;
+    InitKeyNames();
+    LoadClefPictures();
+    ShowKey();
+}
+
+void frmKey::CreateControls()
+{
+    vsbUpDown = MakeScrollBar(this, "vsbUpDown", kMargin, theory::kKeyCount - 1);
+    vsbCb = MakeScrollBar(this, "vsbCb", kMargin + kScrollWidth, theory::kKeyCount - 1);
+    vsbClef = MakeScrollBar(this, "vsbClef", kMargin + 2 * kScrollWidth, 1);
+
+    const std::array<QString, 3> captions { QStringLiteral("主調"), QStringLiteral("上属調"),
+        QStringLiteral("下属調") };
+    std::array<QLabel*, 3> captionLabels {};
+    for (int column = 0; column < 3; ++column) {
+        const int left = kColumnLeft[static_cast<std::size_t>(column)];
+        const NameColours& colours = kNameColours[static_cast<std::size_t>(column)];
+        for (int minor = 0; minor < 2; ++minor) {
+            const int index = 2 * column + minor;
+            QLabel* name = MakeLabel(this, ui::ArrayName("lblKDS", index), {},
+                minor ? QRect(left + kMajorWidth, kMargin, kMinorWidth, kNameHeight)
+                      : QRect(left, kMargin, kMajorWidth, kNameHeight));
+            ui::Paint(name, colours.background, minor ? colours.minor : colours.major);
+            name->setFrameStyle(QFrame::Box | QFrame::Plain);
+            lblKDS[static_cast<std::size_t>(index)] = name;
+        }
+        QLabel* caption = MakeLabel(this, QStringLiteral("Label%1").arg(column + 1),
+            captions[static_cast<std::size_t>(column)],
+            QRect(left + kMajorWidth + kMinorWidth, kMargin, kCaptionWidth, kNameHeight));
+        ui::PaintText(caption, kWhite);
+        captionLabels[static_cast<std::size_t>(column)] = caption;
+    }
+    Label1 = captionLabels[0];
+    Label2 = captionLabels[1];
+    Label3 = captionLabels[2];
+
+    imgMainKey = MakePicture(this, "imgMainKey", kColumnLeft[0]);
+    imgDominant = MakePicture(this, "imgDominant", kColumnLeft[1]);
+    imgSubdominant = MakePicture(this, "imgSubdominant", kColumnLeft[2]);
+}
+
+// Draws the picture library for the screen the window is on.
+void frmKey::LoadKeyPictures()
+{
+    picturesRatio_ = devicePixelRatioF();
+    for (int i = 0; i < theory::kKeyCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        imgKeyG[index] = keypainter::Paint(keypainter::Clef::Treble, i, picturesRatio_);
+        imgKeyF[index] = keypainter::Paint(keypainter::Clef::Bass, i, picturesRatio_);
+    }
+}
+
+void frmKey::InitKeyNames()
+{
+    for (int i = 0; i < theory::kKeyCount; ++i) {
+        const theory::KeyName& key = theory::KeyNames[static_cast<std::size_t>(i)];
+        KeyName[static_cast<std::size_t>(i)]
+            = { QString::fromUtf8(key.major.data(), key.major.size()),
+                  QString::fromUtf8(key.minor.data(), key.minor.size()), key.chromatic };
+    }
+}
+
+void frmKey::LoadClefPictures() { imgCopy = vsbClef->value() == 0 ? imgKeyG : imgKeyF; }
+
+void frmKey::ShowKey()
+{
+    const auto main = static_cast<std::size_t>(k);
+    const auto dominant = static_cast<std::size_t>(theory::DominantKey(k));
+    const auto subdominant = static_cast<std::size_t>(theory::SubdominantKey(k));
+
+    imgMainKey->setPixmap(imgCopy[main]);
+    lblKDS[0]->setText(KeyName[main].major);
+    lblKDS[1]->setText(KeyName[main].minor);
+    imgDominant->setPixmap(imgCopy[dominant]);
+    lblKDS[2]->setText(KeyName[dominant].major);
+    lblKDS[3]->setText(KeyName[dominant].minor);
+    imgSubdominant->setPixmap(imgCopy[subdominant]);
+    lblKDS[4]->setText(KeyName[subdominant].major);
+    lblKDS[5]->setText(KeyName[subdominant].minor);
+
+    vsbUpDown->setValue(k);
+    vsbCb->setValue(KeyName[main].chromatic);
+}
+
+void frmKey::vsbUpDown_Change(int value)
+{
+    k = value;
+    ShowKey();
+}
+
+void frmKey::vsbCb_Change(int value)
+{
+    k = theory::KeyFromChromatic(value);
+    ShowKey();
+}
+
+void frmKey::vsbClef_Change(int)
+{
+    LoadClefPictures();
+    ShowKey();
+}
+
+// Pictures drawn for one device-pixel ratio are drawn again when the window shows on, or moves
+// to, a screen of another ratio, so they stay crisp there.
+void frmKey::RenderForScreen()
+{
+    if (qFuzzyCompare(devicePixelRatioF(), picturesRatio_))
+        return;
+    LoadKeyPictures();
+    LoadClefPictures();
+    ShowKey();
+}
+
+void frmKey::showEvent(QShowEvent* event)
+{
+    if (!followsScreen_ && windowHandle()) {
+        connect(windowHandle(), &QWindow::screenChanged, this, &frmKey::RenderForScreen);
+        followsScreen_ = true;
+    }
+    RenderForScreen();
+    QWidget::showEvent(event);
+}
+
+void frmKey::closeEvent(QCloseEvent* event)
+{
+    WriteWinPos("Key", this);
+    event->accept();
+}
+
+void frmKey::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, background_); }

@@ -1,0 +1,79 @@
+// The key window ("RavAvud"): the key signature and names of a chosen key, its dominant and
+// its subdominant, on the treble or bass clef.
+#pragma once
+
+#include "theory/keys.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QScrollBar;
+
+class frmKey : public QWidget {
+    Q_OBJECT
+
+public:
+    // The load handler: builds the controls, starts at C major on the treble clef and puts
+    // the window back where it was last closed. The window stays hidden.
+    frmKey();
+
+    // Key index k by signature: 0 is seven sharps (top), 7 C major, 14 seven flats.
+    QScrollBar* vsbUpDown;
+    // Key by tonic name, C♭ at 0 up to C at 14 (KeyNames' chromatic position).
+    QScrollBar* vsbCb;
+    // 0 treble clef, 1 bass clef.
+    QScrollBar* vsbClef;
+
+    // Names of the main key (0 major, 1 minor), the dominant (2, 3) and the subdominant (4, 5).
+    std::array<QLabel*, 6> lblKDS;
+    QLabel* Label1; // "主調"
+    QLabel* Label2; // "上属調"
+    QLabel* Label3; // "下属調"
+    QLabel* imgMainKey;
+    QLabel* imgDominant;
+    QLabel* imgSubdominant;
+
+    // The picture library, never shown: picture k has the signature of key index k.
+    std::array<QPixmap, theory::kKeyCount> imgKeyG;
+    std::array<QPixmap, theory::kKeyCount> imgKeyF;
+    // The current clef's 15 pictures; the three shown pictures are taken from here.
+    std::array<QPixmap, theory::kKeyCount> imgCopy;
+
+    // The name table, one row per key index.
+    struct KeyNameRow {
+        QString major;
+        QString minor;
+        int chromatic;
+    };
+    std::array<KeyNameRow, theory::kKeyCount> KeyName;
+
+    // Shows key k with its dominant and subdominant, then sets both selectors to it; a
+    // selector that moves runs its change handling, which finds the same key and stops.
+    void ShowKey();
+    // Fills imgCopy with the current clef's pictures; the shown pictures follow at ShowKey.
+    void LoadClefPictures();
+    void InitKeyNames();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void LoadKeyPictures();
+    void RenderForScreen();
+
+    void vsbUpDown_Change(int value);
+    void vsbCb_Change(int value);
+    void vsbClef_Change(int value);
+
+    int k = theory::kKeyOfC;
+    QPixmap background_;
+    qreal picturesRatio_ = 0;
+    bool followsScreen_ = false;
+};

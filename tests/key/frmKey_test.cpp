@@ -1,0 +1,153 @@
+#include "settings_folder.h"
+
+#include "key/frmKey.h"
+#include "key/keypainter.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using keypainter::Clef;
+
+namespace {
+
+class KeyWindow : public testing::Test {
+protected:
+    QScrollBar* Bar(const char* name) const { return window->findChild<QScrollBar*>(name); }
+    QLabel* Label(const QString& name) const { return window->findChild<QLabel*>(name); }
+
+    // The six names: main major and minor, dominant, subdominant.
+    QStringList Names() const
+    {
+        QStringList names;
+        for (int i = 0; i < 6; ++i)
+            names << Label(QStringLiteral("lblKDS(%1)").arg(i))->text();
+        return names;
+    }
+
+    // Whether the three pictures show keys main, dominant and subdominant of the clef.
+    bool Shows(Clef clef, int main, int dominant, int subdominant) const
+    {
+        const std::pair<const char*, int> pictures[] = { { "imgMainKey", main },
+            { "imgDominant", dominant }, { "imgSubdominant", subdominant } };
+        for (const auto& [name, k] : pictures) {
+            if (Label(name)->pixmap().toImage()
+                != keypainter::Paint(clef, k, window->devicePixelRatioF()).toImage())
+                return false;
+        }
+        return true;
+    }
+
+    SettingsFolder settings;
+    std::unique_ptr<frmKey> window = std::make_unique<frmKey>();
+};
+
+// A key, its dominant and subdominant, as read off a circle of fifths.
+struct KeyRow {
+    int k; // vsbUpDown
+    int tonic; // vsbCb
+    QStringList names;
+    int dominant;
+    int subdominant;
+};
+const KeyRow kKeys[] = {
+    { 7, 14, { "C　", "A　m", "G　", "E　m", "F　", "D　m" }, 6, 8 },
+    // C♯'s dominant G♯ would need eight sharps: A♭ major with four flats instead.
+    { 0, 13, { "C＃", "A＃m", "A♭", "F　m", "F＃", "D＃m" }, 11, 1 },
+    // C♭'s subdominant F♭ would need eight flats: E major with four sharps instead.
+    { 14, 0, { "C♭", "A♭m", "G♭", "E♭m", "E　", "C＃m" }, 13, 3 },
+    { 1, 7, { "F＃", "D＃m", "C＃", "A＃m", "B　", "G＃m" }, 0, 2 }, // no wrapping at F♯
+    { 12, 12, { "D♭", "B♭m", "A♭", "F　m", "G♭", "E♭m" }, 11, 13 },
+    { 9, 2, { "B♭", "G　m", "F　", "D　m", "E♭", "C　m" }, 8, 10 },
+};
+
+} // namespace
+
+TEST_F(KeyWindow, LoadsHiddenAtCMajorOnTheTrebleClef)
+{
+    EXPECT_EQ(window->windowTitle(), "RavAvud");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->pos(), QPoint(87, 122)); // Left 1305, Top 1830 twips
+    EXPECT_EQ(Bar("vsbUpDown")->value(), 7);
+    EXPECT_EQ(Bar("vsbCb")->value(), 14);
+    EXPECT_EQ(Bar("vsbClef")->value(), 0);
+    EXPECT_EQ(Bar("vsbClef")->maximum(), 1);
+    EXPECT_EQ(Names(), kKeys[0].names);
+    EXPECT_TRUE(Shows(Clef::Treble, 7, 6, 8));
+    EXPECT_EQ(Label("imgMainKey")->pixmap().deviceIndependentSize(), QSizeF(93, 74));
+    EXPECT_EQ(
+        QStringList({ Label("Label1")->text(), Label("Label2")->text(), Label("Label3")->text() }),
+        QStringList({ "主調", "上属調", "下属調" }));
+
+    // Text and background per name: light cyan and cyan on navy, green on dark green, light
+    // yellow on dark red.
+    const QColor navy(0, 0, 64), darkGreen(0, 64, 0), darkRed(64, 0, 0);
+    const std::pair<QColor, QColor> colours[]
+        = { { QColor(128, 255, 255), navy }, { QColor(0, 255, 255), navy },
+              { QColor(0, 255, 0), darkGreen }, { QColor(0, 255, 0), darkGreen },
+              { QColor(255, 255, 128), darkRed }, { QColor(255, 255, 128), darkRed } };
+    for (int i = 0; i < 6; ++i) {
+        const QPalette palette = Label(QStringLiteral("lblKDS(%1)").arg(i))->palette();
+        EXPECT_EQ(palette.color(QPalette::WindowText), colours[i].first) << i;
+        EXPECT_EQ(palette.color(QPalette::Window), colours[i].second) << i;
+    }
+}
+
+TEST_F(KeyWindow, EachKeyShowsItsDominantAndSubdominantWhicheverBarChoosesIt)
+{
+    for (const char* chooser : { "vsbUpDown", "vsbCb" }) {
+        for (const KeyRow& row : kKeys) {
+            Bar("vsbUpDown")->setValue(3); // a key in no row, so every bar really moves
+            Bar(chooser)->setValue(chooser == std::string("vsbCb") ? row.tonic : row.k);
+            SCOPED_TRACE(testing::Message() << chooser << " key " << row.k);
+            EXPECT_EQ(Names(), row.names);
+            EXPECT_EQ(Bar("vsbUpDown")->value(), row.k);
+            EXPECT_EQ(Bar("vsbCb")->value(), row.tonic);
+            EXPECT_TRUE(Shows(Clef::Treble, row.k, row.dominant, row.subdominant));
+        }
+    }
+}
+
+TEST_F(KeyWindow, FromCSharpToDFlatTheSignatureBarJumpsToFiveFlatsOnce)
+{
+    Bar("vsbCb")->setValue(13);
+    ASSERT_EQ(Bar("vsbUpDown")->value(), 0);
+    QSignalSpy signature(Bar("vsbUpDown"), &QScrollBar::valueChanged);
+    QSignalSpy tonic(Bar("vsbCb"), &QScrollBar::valueChanged);
+    Bar("vsbCb")->setValue(12); // one name step down: the same pitch spelled with flats
+    EXPECT_EQ(Bar("vsbUpDown")->value(), 12);
+    EXPECT_EQ(Names()[0], "D♭");
+    EXPECT_EQ(signature.count(), 1); // the second pass found both bars right and stopped
+    EXPECT_EQ(tonic.count(), 1);
+}
+
+TEST_F(KeyWindow, ClefSwitchReplacesThePicturesAndNothingElse)
+{
+    Bar("vsbUpDown")->setValue(0);
+    const QStringList names = Names();
+    Bar("vsbClef")->setValue(1);
+    EXPECT_EQ(Names(), names);
+    EXPECT_EQ(Bar("vsbUpDown")->value(), 0);
+    EXPECT_EQ(Bar("vsbCb")->value(), 13);
+    EXPECT_TRUE(Shows(Clef::Bass, 0, 11, 1));
+    Bar("vsbUpDown")->setValue(10); // the clef stays while the key moves
+    EXPECT_TRUE(Shows(Clef::Bass, 10, 9, 11));
+    Bar("vsbClef")->setValue(0);
+    EXPECT_TRUE(Shows(Clef::Treble, 10, 9, 11));
+}
+
+TEST_F(KeyWindow, OnlyThePositionIsKeptInItsSection)
+{
+    Bar("vsbUpDown")->setValue(2);
+    Bar("vsbClef")->setValue(1);
+    window->move(200, 150);
+    window->close();
+    EXPECT_EQ(settings.Text(), "[Key]\r\nTop=2250\r\nLeft=3000\r\n");
+
+    window = std::make_unique<frmKey>();
+    EXPECT_EQ(window->pos(), QPoint(200, 150));
+    EXPECT_EQ(Bar("vsbUpDown")->value(), 7);
+    EXPECT_EQ(Bar("vsbClef")->value(), 0);
+}

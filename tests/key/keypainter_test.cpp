@@ -1,0 +1,155 @@
+#include "key/keypainter.h"
+
+#include <QImage>
+#include <QtMath>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using keypainter::Clef;
+using keypainter::kSpace;
+
+namespace {
+
+// Staff steps above the clef's bottom line (E4 treble, G2 bass) of notes like "F5 C5".
+std::vector<int> StepsOf(const std::string& notes, Clef clef)
+{
+    auto diatonic = [](const std::string& note) {
+        return static_cast<int>(std::string("CDEFGAB").find(note[0])) + 7 * (note[1] - '0');
+    };
+    const int bottom = diatonic(clef == Clef::Treble ? "E4" : "G2");
+    std::vector<int> steps;
+    std::istringstream words(notes);
+    for (std::string note; words >> note;)
+        steps.push_back(diatonic(note) - bottom);
+    return steps;
+}
+
+// Whether any pixel of a rectangle given in logical pixels is dark.
+bool InkIn(const QImage& image, QRectF logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    const QRect device = QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        for (int x = device.left(); x <= device.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(KeyPainter, AccidentalsSitOnTheirStandardStaffPositions)
+{
+    const struct {
+        Clef clef;
+        const char* sharps;
+        const char* flats;
+    } standards[] = {
+        { Clef::Treble, "F5 C5 G5 D5 A4 E5 B4", "B4 E5 A4 D5 G4 C5 F4" },
+        { Clef::Bass, "F3 C3 G3 D3 A2 E3 B2", "B2 E3 A2 D3 G2 C3 F2" },
+    };
+    for (const auto& standard : standards) {
+        const std::vector<int> sharps = StepsOf(standard.sharps, standard.clef);
+        const std::vector<int> flats = StepsOf(standard.flats, standard.clef);
+        for (int k = 0; k <= 14; ++k) {
+            // Key 0 has seven sharps, 7 none, 14 seven flats: the first ones of the order.
+            std::vector<int> expected(sharps.begin(), sharps.begin() + std::max(0, 7 - k));
+            expected.insert(expected.end(), flats.begin(), flats.begin() + std::max(0, k - 7));
+            std::vector<int> steps;
+            for (const keypainter::Accidental& accidental :
+                keypainter::SignatureLayout(standard.clef, k)) {
+                steps.push_back(accidental.step);
+                EXPECT_EQ(accidental.sharp, k < 7) << k;
+            }
+            EXPECT_EQ(steps, expected) << "key " << k << ", bass " << (standard.clef == Clef::Bass);
+        }
+        EXPECT_TRUE(keypainter::SignatureLayout(standard.clef, -1).empty());
+        EXPECT_TRUE(keypainter::SignatureLayout(standard.clef, 15).empty());
+    }
+}
+
+TEST(KeyPainter, AccidentalsFollowTheClefEvenlyAndStayOnTheStaff)
+{
+    for (Clef clef : { Clef::Treble, Clef::Bass }) {
+        const keypainter::ClefBox clefBox = keypainter::ClefPlace(clef);
+        for (int k = 0; k <= 14; ++k) {
+            const auto layout = keypainter::SignatureLayout(clef, k);
+            // The same places as in the seven-accidental signature, as in printed music.
+            const auto full = keypainter::SignatureLayout(clef, k < 7 ? 0 : 14);
+            for (std::size_t i = 0; i < layout.size(); ++i)
+                EXPECT_DOUBLE_EQ(layout[i].x, full[i].x) << k;
+        }
+        for (int k : { 0, 14 }) {
+            const auto full = keypainter::SignatureLayout(clef, k);
+            EXPECT_GE(full.front().x, clefBox.left + clefBox.width + kSpace / 2);
+            // A sharp is about a space wide, a flat a little less: neighbours must not touch.
+            const double advance = full[1].x - full[0].x;
+            EXPECT_GE(advance, (k == 0 ? 1.1 : 0.9) * kSpace);
+            EXPECT_LE(advance, 1.5 * kSpace);
+            for (std::size_t i = 1; i < full.size(); ++i)
+                EXPECT_DOUBLE_EQ(full[i].x - full[i - 1].x, advance);
+            EXPECT_LE(full.back().x + kSpace, keypainter::kStaffRight);
+        }
+    }
+}
+
+TEST(KeyPainter, PicturesAreTheDesignSizeWithWholePixelStaffLines)
+{
+    // scripts/setup installs FreeSerif: its absence must not go unnoticed.
+    EXPECT_EQ(keypainter::AvailableGlyphs(), keypainter::GlyphSource::MusicFont);
+
+    const std::pair<qreal, QSize> sizes[] = { { 1.0, { 93, 74 } }, { 2.0, { 186, 148 } },
+        { 1.5, { 140, 111 } }, { 1.25, { 116, 93 } } };
+    for (const auto& [ratio, device] : sizes) {
+        const QPixmap picture = keypainter::Paint(Clef::Treble, 7, ratio);
+        EXPECT_EQ(picture.size(), device) << ratio;
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(93, 74)) << ratio;
+        if (ratio != qFloor(ratio))
+            continue;
+        // Right of the clef, each line's rows are solid ink and the rows next to it paper.
+        const QImage image = picture.toImage();
+        const int x = qFloor(80 * ratio);
+        const QRgb paper = image.pixel(x, 0);
+        for (int line = 0; line < 5; ++line) {
+            const int top = qRound((keypainter::StepY(2 * line) - 0.5) * ratio);
+            EXPECT_EQ(image.pixel(x, top - 1), paper) << ratio;
+            for (int row = top; row < top + qRound(ratio); ++row)
+                EXPECT_LT(qGray(image.pixel(x, row)), 40) << ratio << " line " << line;
+            EXPECT_EQ(image.pixel(x, top + qRound(ratio)), paper) << ratio;
+        }
+    }
+}
+
+TEST(KeyPainter, FontAndOutlinesBothInkTheClefAndEachAccidentalWhereTheLayoutSays)
+{
+    for (auto source : { keypainter::GlyphSource::MusicFont, keypainter::GlyphSource::Outlines }) {
+        for (Clef clef : { Clef::Treble, Clef::Bass }) {
+            const keypainter::ClefBox clefBox = keypainter::ClefPlace(clef);
+            for (int k : { 0, 7, 14 }) {
+                const QImage image = keypainter::Paint(clef, k, 2, source).toImage();
+                EXPECT_TRUE(
+                    InkIn(image, { clefBox.left, keypainter::StepY(5) - 1, clefBox.width, 2 }));
+                const auto layout = keypainter::SignatureLayout(clef, k);
+                for (const keypainter::Accidental& accidental : layout) {
+                    EXPECT_TRUE(InkIn(image,
+                        { accidental.x, keypainter::StepY(accidental.step) - 1.5, 0.8 * kSpace,
+                            3 }))
+                        << k << " step " << accidental.step;
+                }
+                // After the last symbol the spaces between the lines stay paper.
+                const double clear = 1
+                    + (layout.empty() ? clefBox.left + clefBox.width : layout.back().x + kSpace);
+                for (int space = 1; space < 8; space += 2) {
+                    EXPECT_FALSE(InkIn(image,
+                        { clear, keypainter::StepY(space) - 1.5, keypainter::kStaffRight - clear,
+                            3 }))
+                        << k << " space " << space;
+                }
+            }
+        }
+    }
+}
