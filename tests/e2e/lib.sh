@@ -68,6 +68,21 @@ click_in() {
     xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
 }
 
+# Holds button $2 down at the point ($3, $4) of window $1, moves it through the points that
+# follow, one pair at a time, and lets go at the last one.
+draw_in() {
+    local window=$1 button=$2 x y
+    read -r x y < <(window_position "$window")
+    shift 2
+    xdotool mousemove --sync $((x + $1)) $((y + $2)) mousedown "$button"
+    shift 2
+    while [ $# -ge 2 ]; do
+        xdotool mousemove --sync $((x + $1)) $((y + $2))
+        shift 2
+    done
+    xdotool mouseup "$button"
+}
+
 # Clicks launcher button number $2 (0 for cmdScale ... 8 for cmdClose) of launcher window $1.
 click_button() {
     click_in "$1" $((33 * $2 + 16)) 16
