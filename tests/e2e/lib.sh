@@ -88,10 +88,16 @@ click_button() {
     click_in "$1" $((33 * $2 + 16)) 16
 }
 
-# Waits for process $1 to end and prints its exit status.
+# Waits for process $1 to end and puts its exit status in $status. Call it directly, not in
+# $(...): only this shell, the program's parent, can collect the status; a subshell's wait
+# finds no such child once the process has ended.
 wait_exit() {
     for _ in $(seq 200); do
-        kill -0 "$1" 2>/dev/null || { wait "$1"; echo $?; return 0; }
+        if ! kill -0 "$1" 2>/dev/null; then
+            status=0
+            wait "$1" || status=$?
+            return 0
+        fi
         sleep 0.05
     done
     fail "process $1 did not end"

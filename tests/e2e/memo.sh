@@ -41,7 +41,8 @@ reference=$(wait_window "ReferenceBook")
 xdotool windowmove --sync "$memo" 500 400
 xdotool windowmove --sync "$reference" 820 150
 click_button "$main" $CLOSE_BUTTON
-[ "$(wait_exit "$pid")" = 0 ] || fail "shut-down did not end the program normally"
+wait_exit "$pid"
+[ "$status" = 0 ] || fail "shut-down did not end the program normally"
 
 [ "$(section Memo)" = "$(printf '[Memo]\nTop=6000\nLeft=7500')" ] ||
     fail "unexpected [Memo] section: $(section Memo)"
@@ -56,5 +57,6 @@ click_button "$main" $REFERENCE_BUTTON
 [ "$(window_position "$(wait_window "ReferenceBook")")" = "820 150" ] ||
     fail "reference book not restored"
 click_button "$main" $CLOSE_BUTTON
-[ "$(wait_exit "$pid")" = 0 ] || fail "second shut-down failed"
+wait_exit "$pid"
+[ "$status" = 0 ] || fail "second shut-down failed"
 echo "memo pad and reference book end-to-end: passed"
