@@ -30,27 +30,23 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(memo.get()));
     }
 
-    void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPoint at)
+    // A mouse event on the drawing surface: the button that changed and the buttons held after.
+    void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
     {
         QMouseEvent event(
-            type, QPointF(at), QPointF(surface->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+            type, QPointF(at), QPointF(surface->mapToGlobal(at)), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(surface, &event);
     }
-    void Press(Qt::MouseButton button, QPoint at, Qt::MouseButtons held = {})
+    void Press(Qt::MouseButton button, QPoint at, Qt::MouseButtons alsoHeld = {})
     {
-        Send(QEvent::MouseButtonPress, button, held | button, at);
+        Send(QEvent::MouseButtonPress, button, alsoHeld | button, at);
     }
     void Move(Qt::MouseButtons held, QPoint to) { Send(QEvent::MouseMove, Qt::NoButton, held, to); }
     void Release(Qt::MouseButton button, QPoint at, Qt::MouseButtons stillHeld = {})
     {
         Send(QEvent::MouseButtonRelease, button, stillHeld, at);
     }
-    void Click(Qt::MouseButton button, QPoint at)
-    {
-        Press(button, at);
-        Release(button, at);
-    }
-    // A stroke of one button through the given points.
+    // Presses at the first point, drags through the others and lets go at the last.
     void Stroke(Qt::MouseButton button, std::initializer_list<QPoint> points)
     {
         Press(button, *points.begin());
@@ -61,38 +57,30 @@ protected:
 
     QColor Pixel(int x, int y) const { return surface->Image().pixelColor(x, y); }
 
-    // How many pixels of the colour run through (x, y) across, or down.
-    int RunAcross(int x, int y, const QColor& color) const { return Run(x, y, 1, 0, color); }
-    int RunDown(int x, int y, const QColor& color) const { return Run(x, y, 0, 1, color); }
+    // The length of the run of pixels of one colour through (x, y), across or down.
+    int Run(int x, int y, const QColor& color, bool down = false) const
+    {
+        int run = 0;
+        for (int step : { -1, 1 }) {
+            for (QPoint at(x, y); surface->Image().valid(at) && Pixel(at.x(), at.y()) == color;
+                 at += down ? QPoint(0, step) : QPoint(step, 0))
+                ++run;
+        }
+        return run > 0 ? run - 1 : 0; // (x, y) was counted twice
+    }
 
     int NonWhitePixels() const
     {
         int count = 0;
-        const QImage& image = surface->Image();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += image.pixelColor(x, y) != kWhite;
+        for (int y = 0; y < surface->Image().height(); ++y)
+            for (int x = 0; x < surface->Image().width(); ++x)
+                count += Pixel(x, y) != kWhite;
         return count;
     }
 
     SettingsFolder settings;
     std::unique_ptr<frmMemo> memo;
     DrawingSurface* surface;
-
-private:
-    int Run(int x, int y, int dx, int dy, const QColor& color) const
-    {
-        if (Pixel(x, y) != color)
-            return 0;
-        int run = 1;
-        for (int sign : { -1, 1 }) {
-            for (int i = 1; surface->Image().valid(x + sign * i * dx, y + sign * i * dy)
-                 && Pixel(x + sign * i * dx, y + sign * i * dy) == color;
-                 ++i)
-                ++run;
-        }
-        return run;
-    }
 };
 
 } // namespace
@@ -103,41 +91,33 @@ TEST_F(Memo, LoadsWithTheDrawingFaceAtItsDefaultPlace)
     EXPECT_EQ(memo->pos(), QPoint(178, 229)); // Left 2670, Top 3435 twips
     EXPECT_EQ(memo->size(), QSize(268, 191)); // 4020 x 2865 twips
     EXPECT_EQ(memo->lblSensyu->text(), "1");
-    EXPECT_EQ(memo->PenWidth, 1);
     EXPECT_TRUE(memo->picWorkSpace->isVisible());
     EXPECT_FALSE(memo->txtWorkSpace->isVisible());
-    EXPECT_EQ(memo->grab().toImage().pixelColor(19, 5), QColor(64, 0, 64)); // between two buttons
+    EXPECT_EQ(memo->grab().toImage().pixelColor(19, 5), QColor(64, 0, 64)); // between buttons
     EXPECT_EQ(NonWhitePixels(), 0);
+    EXPECT_EQ(settings.Text(), ""); // only closing writes
 
-    const char* const tabOrder[] = { "cmdBlack", "cmdRed", "cmdGreen", "cmdBlue", "hsbWidth",
-        "cmdClear", "cmdMode", "picWorkSpace", "txtWorkSpace" };
     QWidget* control = memo->cmdBlack;
-    for (const char* name : tabOrder) {
+    for (const char* name : { "cmdBlack", "cmdRed", "cmdGreen", "cmdBlue", "hsbWidth", "cmdClear",
+             "cmdMode", "picWorkSpace", "txtWorkSpace" }) {
         EXPECT_EQ(control->objectName().toStdString(), name);
         do
             control = control->nextInFocusChain();
         while (!(control->focusPolicy() & Qt::TabFocus));
     }
-    EXPECT_EQ(settings.Text(), ""); // only closing writes
 }
 
 TEST_F(Memo, EachColourButtonChangesThePenColour)
 {
-    struct Row {
-        const char* button;
-        QColor color;
-        QPoint at;
-    };
-    const Row rows[] = {
-        { "cmdRed", QColor(255, 0, 0), { 20, 20 } },
-        { "cmdGreen", QColor(0, 128, 0), { 40, 20 } },
-        { "cmdBlue", QColor(0, 0, 255), { 60, 20 } },
-        { "cmdBlack", QColor(0, 0, 0), { 80, 20 } },
-    };
-    for (const Row& row : rows) {
-        QTest::mouseClick(memo->findChild<QPushButton*>(row.button), Qt::LeftButton);
-        Stroke(Qt::LeftButton, { row.at, row.at + QPoint(0, 30) });
-        EXPECT_EQ(Pixel(row.at.x(), row.at.y() + 15), row.color) << row.button;
+    const std::pair<const char*, QColor> rows[]
+        = { { "cmdRed", QColor(255, 0, 0) }, { "cmdGreen", QColor(0, 128, 0) },
+              { "cmdBlue", QColor(0, 0, 255) }, { "cmdBlack", QColor(0, 0, 0) } };
+    int x = 20;
+    for (const auto& [button, color] : rows) {
+        QTest::mouseClick(memo->findChild<QPushButton*>(button), Qt::LeftButton);
+        Stroke(Qt::LeftButton, { { x, 20 }, { x, 50 } });
+        EXPECT_EQ(Pixel(x, 35), color) << button;
+        x += 20;
     }
 }
 
@@ -146,34 +126,37 @@ TEST_F(Memo, AClickLeavesADotOfThePenWidth)
     for (int width : { 1, 7, 20 }) {
         memo->cmdClear->click();
         memo->hsbWidth->setValue(width);
-        Click(Qt::LeftButton, { 100, 80 });
-        EXPECT_NEAR(RunAcross(100, 80, kBlack), width, width > 1 ? 1 : 0) << width;
-        EXPECT_NEAR(RunDown(100, 80, kBlack), width, width > 1 ? 1 : 0) << width;
-        EXPECT_EQ(Pixel(100 + width, 80), kWhite) << width;
+        Stroke(Qt::LeftButton, { { 100, 80 } });
+        const int slack = width > 1 ? 1 : 0;
+        EXPECT_NEAR(Run(100, 80, kBlack), width, slack) << width;
+        EXPECT_NEAR(Run(100, 80, kBlack, true), width, slack) << width;
     }
 }
 
-TEST_F(Memo, ALeftDragJoinsThePointsWithStraightLines)
+TEST_F(Memo, ALeftDragJoinsSuccessivePointsWithStraightLines)
 {
     memo->cmdRed->click();
     Stroke(Qt::LeftButton, { { 20, 40 }, { 60, 40 }, { 60, 100 } });
-    const QColor red(255, 0, 0);
-    EXPECT_EQ(Pixel(40, 40), red);
-    EXPECT_EQ(Pixel(60, 70), red);
+    EXPECT_EQ(Pixel(40, 40), QColor(255, 0, 0));
+    EXPECT_EQ(Pixel(60, 70), QColor(255, 0, 0));
     EXPECT_EQ(Pixel(40, 70), kWhite); // no shortcut from the first point to the last
-    EXPECT_EQ(RunDown(40, 40, red), 1);
 }
 
-TEST_F(Memo, ANewPenWidthTakesEffectAtTheNextPress)
+TEST_F(Memo, TheWidthFollowsTheThumbLiveAndTakesEffectAtTheNextPress)
 {
     Press(Qt::LeftButton, { 20, 50 });
-    memo->hsbWidth->setValue(20);
+    memo->hsbWidth->setSliderDown(true);
+    for (int value : { 7, 2, 20 }) {
+        memo->hsbWidth->setSliderPosition(value);
+        EXPECT_EQ(memo->lblSensyu->text(), QString::number(value));
+    }
+    memo->hsbWidth->setSliderDown(false);
     Move(Qt::LeftButton, { 200, 50 });
     Release(Qt::LeftButton, { 200, 50 });
-    EXPECT_EQ(RunDown(110, 50, kBlack), 1);
+    EXPECT_EQ(Run(110, 50, kBlack, true), 1); // the stroke keeps the width it began with
 
     Stroke(Qt::LeftButton, { { 20, 120 }, { 200, 120 } });
-    EXPECT_NEAR(RunDown(110, 120, kBlack), 20, 1);
+    EXPECT_NEAR(Run(110, 120, kBlack, true), 20, 1);
 }
 
 class Eraser : public Memo, public testing::WithParamInterface<int> { };
@@ -183,17 +166,17 @@ TEST_P(Eraser, ARightDragErasesTenPixelsWideAndOnlyItsFirstDotHasThePenWidth)
     memo->hsbWidth->setValue(20);
     for (int y : { 30, 50, 70, 90, 110 })
         Stroke(Qt::LeftButton, { { 10, y }, { 250, y } });
-    ASSERT_EQ(RunDown(130, 70, kBlack), 100);
+    ASSERT_EQ(Run(130, 70, kBlack, true), 100);
 
     const int penWidth = GetParam();
     memo->hsbWidth->setValue(penWidth);
     Stroke(Qt::RightButton, { { 50, 70 }, { 210, 70 } });
-    EXPECT_NEAR(RunDown(130, 70, kWhite), 10, 1);
-    // The round end of a 10-pixel trail, or the larger first dot.
-    EXPECT_NEAR(RunDown(50, 70, kWhite), std::max(penWidth, 10), 1);
+    EXPECT_NEAR(Run(130, 70, kWhite, true), 10, 1);
+    // The first dot, or the round end of the trail where the dot is narrower.
+    EXPECT_NEAR(Run(50, 70, kWhite, true), std::max(penWidth, 10), 1);
 
-    Click(Qt::RightButton, { 130, 100 });
-    EXPECT_NEAR(RunAcross(130, 100, kWhite), penWidth, penWidth > 1 ? 1 : 0);
+    Stroke(Qt::RightButton, { { 130, 100 } });
+    EXPECT_NEAR(Run(130, 100, kWhite), penWidth, penWidth > 1 ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(PenWidths, Eraser, testing::Values(1, 20));
@@ -214,23 +197,9 @@ TEST_F(Memo, BothButtonsHeldDrawNothingAndKeepTheLastPoint)
     EXPECT_EQ(Pixel(140, 120), kWhite);
 }
 
-TEST_F(Memo, TheWidthLabelFollowsTheThumbWhileItIsDragged)
-{
-    memo->hsbWidth->setSliderDown(true);
-    for (int value : { 7, 20, 2 }) {
-        memo->hsbWidth->setSliderPosition(value);
-        EXPECT_EQ(memo->lblSensyu->text(), QString::number(value));
-        EXPECT_EQ(memo->PenWidth, value);
-    }
-    memo->hsbWidth->setSliderDown(false);
-    memo->hsbWidth->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(memo->lblSensyu->text(), "3");
-}
-
 TEST_F(Memo, ClsClearsTheDrawingButNotTheText)
 {
     memo->txtWorkSpace->setPlainText("Am7 - D7 - G");
-    memo->hsbWidth->setValue(5);
     Stroke(Qt::LeftButton, { { 10, 10 }, { 200, 150 } });
     ASSERT_GT(NonWhitePixels(), 0);
     QTest::mouseClick(memo->cmdClear, Qt::LeftButton);
@@ -246,47 +215,38 @@ TEST_F(Memo, ModeSwitchesTheFacesKeepingBothAndMovesTheFocus)
     const QWidget* drawingFace[] = { memo->cmdBlack, memo->cmdRed, memo->cmdGreen, memo->cmdBlue,
         memo->lblSensyu, memo->hsbWidth, memo->cmdClear, memo->picWorkSpace };
 
-    QTest::mouseClick(memo->cmdMode, Qt::LeftButton);
-    for (const QWidget* control : drawingFace)
-        EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
-    EXPECT_TRUE(memo->txtWorkSpace->isVisible());
-    EXPECT_TRUE(memo->cmdMode->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), memo->txtWorkSpace);
-    QTest::keyClicks(QApplication::focusWidget(), "C F G");
-
-    QTest::mouseClick(memo->cmdMode, Qt::LeftButton);
-    for (const QWidget* control : drawingFace)
-        EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
-    EXPECT_FALSE(memo->txtWorkSpace->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), memo->picWorkSpace);
+    for (bool textFace : { true, false }) {
+        QTest::mouseClick(memo->cmdMode, Qt::LeftButton);
+        for (const QWidget* control : drawingFace)
+            EXPECT_EQ(control->isVisible(), !textFace) << control->objectName().toStdString();
+        EXPECT_EQ(memo->txtWorkSpace->isVisible(), textFace);
+        EXPECT_TRUE(memo->cmdMode->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(),
+            textFace ? static_cast<QWidget*>(memo->txtWorkSpace) : memo->picWorkSpace);
+        if (textFace)
+            QTest::keyClicks(QApplication::focusWidget(), "C F G");
+    }
     EXPECT_EQ(Pixel(60, 30), kBlack);
     EXPECT_EQ(memo->txtWorkSpace->toPlainText(), "C F G");
 }
 
-TEST_F(Memo, BothFacesFollowTheWindowAndTheDrawingOutlivesAShrink)
+TEST_F(Memo, TheDrawingOutlivesShrinkingHidingAndShowing)
 {
     memo->resize(400, 300);
     EXPECT_EQ(memo->picWorkSpace->geometry(), QRect(0, 16, 400, 300));
     EXPECT_EQ(memo->txtWorkSpace->geometry(), QRect(0, 16, 400, 300));
+    memo->hsbWidth->setValue(3);
+    Stroke(Qt::LeftButton, { { 300, 270 }, { 390, 270 } });
 
-    Stroke(Qt::LeftButton, { { 380, 270 }, { 390, 270 } });
     memo->resize(200, 150);
     EXPECT_EQ(memo->picWorkSpace->size(), QSize(200, 150));
-    memo->resize(400, 300);
-    EXPECT_EQ(Pixel(385, 270), kBlack);
-    EXPECT_EQ(memo->picWorkSpace->grab().toImage().pixelColor(385, 270), kBlack);
-}
-
-TEST_F(Memo, TheDrawingSurvivesHidingAndShowing)
-{
-    memo->hsbWidth->setValue(3);
-    Stroke(Qt::LeftButton, { { 50, 60 }, { 150, 60 } });
     memo->hide();
+    memo->resize(400, 300);
     memo->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(memo.get()));
     const QImage shown = memo->picWorkSpace->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(100, 60), kBlack);
-    EXPECT_EQ(shown.pixelColor(100, 70), kWhite);
+    EXPECT_EQ(shown.pixelColor(385, 270), kBlack);
+    EXPECT_EQ(shown.pixelColor(385, 280), kWhite);
 }
 
 // On a surface wider than 32767 pixels the last point must not wrap round: a diagonal stroke
@@ -296,7 +256,6 @@ TEST_F(Memo, StrokesJoinBeyondSixteenBitPositions)
     surface->resize(34000, 40);
     Stroke(Qt::LeftButton, { { 33000, 0 }, { 33020, 20 } });
     EXPECT_EQ(Pixel(33010, 10), kBlack);
-    EXPECT_EQ(memo->LastX, 33020);
 }
 
 TEST(MemoPlace, TheWindowComesBackWhereItWasClosed)
@@ -309,6 +268,5 @@ TEST(MemoPlace, TheWindowComesBackWhereItWasClosed)
     }
     EXPECT_NE(settings.Text().find("[Memo]\r\nTop=3000\r\nLeft=4500\r\n"), std::string::npos)
         << settings.Text();
-    frmMemo again;
-    EXPECT_EQ(again.pos(), QPoint(300, 200));
+    EXPECT_EQ(frmMemo().pos(), QPoint(300, 200));
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -20,82 +21,64 @@ const QColor kYellow(255, 255, 0);
 const QColor kGreen(0, 255, 0);
 const QColor kDarkGreen(0, 64, 0);
 
-struct Row {
-    int number; // LabelN
+struct Cell {
     const char* text;
     Kind kind;
     QColor color;
 };
 
-// The sheet in reading order. The first two I's of II, III and their chords are full-width
-// (U+FF29); every other numeral is ASCII.
-const Row kSheet[] = {
-    { 1, "音の名称", Heading, kGreen },
-    { 2, "I", Numeral, kYellow },
-    { 3, "Tonic", Text, kYellow },
-    { 4, "トニック", Text, kYellow },
-    { 5, "主音", Text, kYellow },
-    { 6, "\uFF29\uFF29", Numeral, kWhite },
-    { 7, "SuperTonic", Text, kWhite },
-    { 8, "スーパートニック", Text, kWhite },
-    { 9, "上基音", Text, kWhite },
-    { 10, "\uFF29\uFF29I", Numeral, kWhite },
-    { 11, "Mediant", Text, kWhite },
-    { 12, "ミーディアント", Text, kWhite },
-    { 13, "上中音", Text, kWhite },
-    { 14, "IV", Numeral, kYellow },
-    { 15, "SubDominant", Text, kYellow },
-    { 16, "サブドミナント", Text, kYellow },
-    { 17, "下属音", Text, kYellow },
-    { 18, "V", Numeral, kYellow },
-    { 19, "Dominant", Text, kYellow },
-    { 20, "ドミナント", Text, kYellow },
-    { 21, "上属音", Text, kYellow },
-    { 22, "VI", Numeral, kWhite },
-    { 23, "SubMediant", Text, kWhite },
-    { 24, "サブミーディアント", Text, kWhite },
-    { 25, "下中音", Text, kWhite },
-    { 26, "VII", Numeral, kWhite },
-    { 27, "RedingTone", Text, kWhite },
-    { 28, "リーディングトーン", Text, kWhite },
-    { 29, "導音", Text, kWhite },
-    { 30, "特有なコード", Heading, kGreen },
-    { 31, "II 7", Numeral, kWhite },
-    { 32, "DoppelDominant", Text, kWhite },
-    { 33, "ドッペルドミナント", Text, kWhite },
-    { 34, "\u266DII", Numeral, kWhite },
-    { 35, "NeapolitanChord", Text, kWhite },
-    { 36, "ナポリタンコード", Text, kWhite },
-    { 37, "よく使われるテンション", Heading, kGreen },
-    { 38, "I", Numeral, kWhite },
-    { 39, "9,13", Text, kWhite },
-    { 40, "Im", Numeral, kWhite },
-    { 41, "9,11", Text, kWhite },
-    { 42, "\uFF29\uFF29m", Numeral, kWhite },
-    { 43, "9,11", Text, kWhite },
-    { 44, "\uFF29\uFF29m(\u266D5)", Numeral, kWhite },
-    { 45, "11,\u266D13", Text, kWhite },
-    { 46, "\uFF29\uFF29Im", Numeral, kWhite },
-    { 47, "11", Text, kWhite },
-    { 48, "\u266D\uFF29\uFF29I", Numeral, kWhite },
-    { 49, "9,13", Text, kWhite },
-    { 50, "IV", Numeral, kWhite },
-    { 51, "9,\u266F11,13", Text, kWhite },
-    { 52, "IVm", Numeral, kWhite },
-    { 53, "9,11,13", Text, kWhite },
-    { 54, "V", Numeral, kWhite },
-    { 55, "9,13,\u266D9,\u266D13", Text, kWhite },
-    { 56, "Vm", Numeral, kWhite },
-    { 57, "9,11", Text, kWhite },
-    { 58, "VIm", Numeral, kWhite },
-    { 59, "9,11", Text, kWhite },
-    { 60, "\u266DVI", Numeral, kWhite },
-    { 61, "9,\u266F11,13", Text, kWhite },
-    { 62, "VIIm", Numeral, kWhite },
-    { 63, "9,\u266D13", Text, kWhite },
-    { 64, "\u266DVII", Numeral, kWhite }, // the major chord on the lowered seventh
-    { 65, "9,13", Text, kWhite },
+// One line of the sheet, left to right: the kind of each cell (Heading, Numeral, Text), the
+// line's colour and its texts.
+struct Line {
+    const char* kinds;
+    QColor color;
+    std::vector<const char*> texts;
 };
+
+// The sheet in reading order, Label1 to Label65. The first two I's of II, III and their
+// chords are full-width (U+FF29); every other numeral is ASCII.
+// clang-format off
+const Line kSheet[] = {
+    { "H",    kGreen,  { "音の名称" } },
+    { "NTTT", kYellow, { "I", "Tonic", "トニック", "主音" } },
+    { "NTTT", kWhite,  { "\uFF29\uFF29", "SuperTonic", "スーパートニック", "上基音" } },
+    { "NTTT", kWhite,  { "\uFF29\uFF29I", "Mediant", "ミーディアント", "上中音" } },
+    { "NTTT", kYellow, { "IV", "SubDominant", "サブドミナント", "下属音" } },
+    { "NTTT", kYellow, { "V", "Dominant", "ドミナント", "上属音" } },
+    { "NTTT", kWhite,  { "VI", "SubMediant", "サブミーディアント", "下中音" } },
+    { "NTTT", kWhite,  { "VII", "RedingTone", "リーディングトーン", "導音" } },
+    { "H",    kGreen,  { "特有なコード" } },
+    { "NTT",  kWhite,  { "II 7", "DoppelDominant", "ドッペルドミナント" } },
+    { "NTT",  kWhite,  { "\u266DII", "NeapolitanChord", "ナポリタンコード" } },
+    { "H",    kGreen,  { "よく使われるテンション" } },
+    { "NTNT", kWhite,  { "I", "9,13", "Im", "9,11" } },
+    { "NTNT", kWhite,  { "\uFF29\uFF29m", "9,11", "\uFF29\uFF29m(\u266D5)", "11,\u266D13" } },
+    { "NTNT", kWhite,  { "\uFF29\uFF29Im", "11", "\u266D\uFF29\uFF29I", "9,13" } },
+    { "NTNT", kWhite,  { "IV", "9,\u266F11,13", "IVm", "9,11,13" } },
+    { "NTNT", kWhite,  { "V", "9,13,\u266D9,\u266D13", "Vm", "9,11" } },
+    { "NTNT", kWhite,  { "VIm", "9,11", "\u266DVI", "9,\u266F11,13" } },
+    // The minor key's seventh is the major chord on the lowered seventh.
+    { "NTNT", kWhite,  { "VIIm", "9,\u266D13", "\u266DVII", "9,13" } },
+};
+// clang-format on
+
+// Every cell with its label number.
+std::vector<std::pair<int, Cell>> Cells()
+{
+    std::vector<std::pair<int, Cell>> cells;
+    for (const Line& line : kSheet) {
+        for (std::size_t i = 0; i < line.texts.size(); ++i) {
+            const char kind = line.kinds[i];
+            cells.emplace_back(static_cast<int>(cells.size()) + 1,
+                Cell { line.texts[i],
+                    kind == 'H'       ? Heading
+                        : kind == 'N' ? Numeral
+                                      : Text,
+                    line.color });
+        }
+    }
+    return cells;
+}
 
 class Reference : public testing::Test {
 protected:
@@ -125,7 +108,6 @@ TEST_F(Reference, IsAFixedBlackSheetAtItsDefaultPlace)
     EXPECT_EQ(book->maximumSize(), QSize(258, 319));
     EXPECT_FALSE(
         book->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(book->findChildren<QLabel*>().size(), 65);
 
     const QImage sheet = book->grab().toImage();
     EXPECT_EQ(sheet.pixelColor(1, 1), QColor(0, 0, 0));
@@ -136,20 +118,19 @@ TEST_F(Reference, IsAFixedBlackSheetAtItsDefaultPlace)
 
 TEST_F(Reference, EveryTextIsShownInItsStyleAndColour)
 {
-    for (const Row& row : kSheet) {
-        const QLabel* label = Label(row.number);
-        ASSERT_NE(label, nullptr) << row.number;
-        const std::string name = label->objectName().toStdString();
-        EXPECT_EQ(label->text(), QString::fromUtf8(row.text)) << name;
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), row.color) << name;
-        EXPECT_EQ(label->autoFillBackground(), row.kind == Heading) << name;
-        if (row.kind == Heading) {
-            EXPECT_EQ(label->palette().color(QPalette::Window), kDarkGreen) << name;
+    for (const auto& [number, cell] : Cells()) {
+        const QLabel* label = Label(number);
+        ASSERT_NE(label, nullptr) << number;
+        EXPECT_EQ(label->text(), QString::fromUtf8(cell.text)) << number;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), cell.color) << number;
+        EXPECT_EQ(label->autoFillBackground(), cell.kind == Heading) << number;
+        if (cell.kind == Heading) {
+            EXPECT_EQ(label->palette().color(QPalette::Window), kDarkGreen) << number;
         }
-        EXPECT_EQ(label->font().bold(), row.kind == Numeral) << name;
+        EXPECT_EQ(label->font().bold(), cell.kind == Numeral) << number;
         EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
-            row.kind == Text ? Qt::AlignLeft : Qt::AlignHCenter)
-            << name;
+            cell.kind == Text ? Qt::AlignLeft : Qt::AlignHCenter)
+            << number;
     }
 }
 
@@ -157,22 +138,21 @@ TEST_F(Reference, EveryTextIsShownInItsStyleAndColour)
 // top of each other or of the dividing line.
 TEST_F(Reference, EveryTextFitsItsCellAndNoCellsOverlap)
 {
-    const QRect sheet = book->rect();
-    for (const Row& row : kSheet) {
-        const QLabel* label = Label(row.number);
-        ASSERT_NE(label, nullptr) << row.number;
+    const QList<QLabel*> labels = book->findChildren<QLabel*>();
+    EXPECT_EQ(labels.size(), 65);
+    for (const QLabel* label : labels) {
         const std::string name = label->objectName().toStdString();
         const QFontMetrics metrics(label->font());
         EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << name;
         EXPECT_LE(metrics.height(), label->height()) << name;
-        EXPECT_TRUE(sheet.contains(label->geometry())) << name;
-        if (row.kind != Heading) {
+        EXPECT_TRUE(book->rect().contains(label->geometry())) << name;
+        if (!label->autoFillBackground()) { // the headings stand behind the line's ends
             EXPECT_FALSE(label->geometry().intersects(book->Line1->geometry())) << name;
         }
-        for (const Row& other : kSheet) {
-            if (other.number > row.number) {
-                EXPECT_FALSE(label->geometry().intersects(Label(other.number)->geometry()))
-                    << name << " and Label" << other.number;
+        for (const QLabel* other : labels) {
+            if (other != label) {
+                EXPECT_FALSE(label->geometry().intersects(other->geometry()))
+                    << name << " and " << other->objectName().toStdString();
             }
         }
     }
@@ -182,16 +162,17 @@ TEST_F(Reference, NothingOnTheSheetReactsToInput)
 {
     book->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(book.get()));
-    for (const Row& row : kSheet) {
-        QLabel* label = Label(row.number);
+    for (QLabel* label : book->findChildren<QLabel*>()) {
+        const QString text = label->text();
+        const QPoint end(label->width() - 1, 5);
         QTest::mouseDClick(label, Qt::LeftButton);
         QTest::mousePress(label, Qt::LeftButton, {}, QPoint(1, 5));
-        QTest::mouseMove(label, QPoint(label->width() - 1, 5));
-        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() - 1, 5));
+        QTest::mouseMove(label, end);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, end);
         QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(book.get(), Qt::Key_Tab);
-        EXPECT_FALSE(label->hasSelectedText()) << row.number;
-        EXPECT_EQ(label->text(), QString::fromUtf8(row.text)) << row.number;
+        EXPECT_FALSE(label->hasSelectedText()) << label->objectName().toStdString();
+        EXPECT_EQ(label->text(), text);
     }
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
@@ -206,6 +187,5 @@ TEST(ReferencePlace, TheWindowComesBackWhereItWasClosed)
     }
     EXPECT_NE(settings.Text().find("[Reference]\r\nTop=1350\r\nLeft=6300\r\n"), std::string::npos)
         << settings.Text();
-    frmReference again;
-    EXPECT_EQ(again.pos(), QPoint(420, 90));
+    EXPECT_EQ(frmReference().pos(), QPoint(420, 90));
 }
