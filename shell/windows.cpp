@@ -3,6 +3,8 @@
 #include "chord/DialogChord.h"
 #include "chord/frmChord.h"
 #include "key/frmKey.h"
+#include "memo/frmMemo.h"
+#include "reference/frmReference.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
 #include "shell/frmAuthor.h"
@@ -21,4 +23,6 @@ void RegisterWindows(WindowRegistry& registry)
     registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
     registry.Register(WindowId::Matrix,
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
+    registry.Register(WindowId::Memo, [](WindowRegistry&) { return new frmMemo; });
+    registry.Register(WindowId::Reference, [](WindowRegistry&) { return new frmReference; });
 }

@@ -17,7 +17,8 @@ main=$(wait_window "Rurized ")
 second=$!
 message=$(wait_window "Rurized")
 xdotool windowfocus --sync "$message" key Return
-wait_exit "$second"; [ "$status" = 0 ] || fail "the refused copy did not end normally"
+wait_exit "$second"
+[ "$status" = 0 ] || fail "the refused copy did not end normally"
 kill -0 "$pid" || fail "the first copy ended"
 [ ! -e "$ini" ] || fail "the refused copy wrote the settings file"
 
@@ -34,7 +35,8 @@ wait_window "Rurized ヘルプ" >/dev/null
 click_button "$main" $TOPMOST_BUTTON
 xdotool windowmove --sync "$main" 800 100
 click_button "$main" $CLOSE_BUTTON
-wait_exit "$pid"; [ "$status" = 0 ] || fail "shut-down did not end the program normally (status $status)"
+wait_exit "$pid"
+[ "$status" = 0 ] || fail "shut-down did not end the program normally"
 
 main_section=$(tr -d '\r' <"$ini" | sed -n '/^\[Main\]$/,$p')
 [ "$main_section" = "$(printf '[Main]\nTop=1500\nLeft=12000\nWindowFlag=True')" ] ||
@@ -51,6 +53,7 @@ start_program
 main=$(wait_window "Rurized ")
 click_button "$main" $TOPMOST_BUTTON
 click_button "$main" $CLOSE_BUTTON
-wait_exit "$pid"; [ "$status" = 0 ] || fail "second shut-down failed"
+wait_exit "$pid"
+[ "$status" = 0 ] || fail "second shut-down failed"
 tr -d '\r' <"$ini" | grep -qx 'WindowFlag=False' || fail "WindowFlag not switched back"
 echo "launcher end-to-end: passed"

@@ -69,17 +69,34 @@ click_in() {
     xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
 }
 
+# Holds button $2 down at the point ($3, $4) of window $1, moves it through the points that
+# follow, one pair at a time, and lets go at the last one.
+draw_in() {
+    local window=$1 button=$2 x y
+    read -r x y < <(window_position "$window")
+    shift 2
+    xdotool mousemove --sync $((x + $1)) $((y + $2)) mousedown "$button"
+    shift 2
+    while [ $# -ge 2 ]; do
+        xdotool mousemove --sync $((x + $1)) $((y + $2))
+        shift 2
+    done
+    xdotool mouseup "$button"
+}
+
 # Clicks launcher button number $2 (0 for cmdScale ... 8 for cmdClose) of launcher window $1.
 click_button() {
     click_in "$1" $((33 * $2 + 16)) 16
 }
 
-# Waits for process $1, started by this shell, to end; its exit status lands in $status.
-# (Only this shell can collect it, so never call this inside $(...).)
+# Waits for process $1 to end and puts its exit status in $status. Call it directly, not in
+# $(...): only this shell, the program's parent, can collect the status; a subshell's wait
+# finds no such child once the process has ended.
 wait_exit() {
     for _ in $(seq 200); do
         if ! kill -0 "$1" 2>/dev/null; then
-            wait "$1" && status=0 || status=$?
+            status=0
+            wait "$1" || status=$?
             return 0
         fi
         sleep 0.05

@@ -182,8 +182,7 @@ TEST_F(Launcher, AFlagFollowsOnlyItsOwnButton)
 
 TEST_F(Launcher, AWindowThisBuildLacksIsSkipped)
 {
-    WindowRegistry bare;
-    RegisterWindows(bare);
+    WindowRegistry bare; // no tool window at all
     frmMain main(bare);
     main.cmdMemo->click();
     EXPECT_FALSE(main.MemoFlag);

@@ -1,0 +1,214 @@
+#include "memo/frmMemo.h"
+
+#include "memo/DrawingSurface.h"
+#include "shell/ui.h"
+#include "shell/wrwinpos.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr std::uint32_t kPurple = 0x400040;
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kGreen = 0x008000;
+constexpr std::uint32_t kBlue = 0xFF0000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+// The eraser's width while dragging, whatever the pen width.
+constexpr int kEraserWidth = 10;
+
+// The surfaces start 240 twips down, below the row of buttons.
+constexpr int kWorkSpaceTop = 240;
+
+// To the nearest whole unit, halves to even: 2.5 is 2, 3.5 is 4.
+std::int32_t RoundUnit(qreal value)
+{
+    const double rounded = std::nearbyint(value);
+    return static_cast<std::int32_t>(std::clamp<double>(rounded,
+        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+QPushButton* MakeColourButton(QWidget* parent, const char* name, int left, std::uint32_t face)
+{
+    auto* button = new QPushButton(parent);
+    ui::Place(button, name, QRect(left, 0, 270, 255));
+    // A flat face in exactly the pen colour, with a raised edge that sinks while pressed; the
+    // style's own gradient would lighten red 255 to pink.
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1;"
+                                         " border: 2px outset #D4D0C8; }"
+                                         "QPushButton:pressed { border-style: inset; }")
+                              .arg(ui::Color(face).name()));
+    return button;
+}
+
+} // namespace
+
+frmMemo::frmMemo()
+    : QWidget(nullptr,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmMemo"));
+    setWindowTitle(QStringLiteral("MemoPad"));
+    setFont(ui::PGothicFont(9));
+    resize(ui::Px(4020), ui::Px(2865));
+    CreateControls();
+
+    connect(cmdBlack, &QPushButton::clicked, this, &frmMemo::cmdBlack_Click);
+    connect(cmdRed, &QPushButton::clicked, this, &frmMemo::cmdRed_Click);
+    connect(cmdGreen, &QPushButton::clicked, this, &frmMemo::cmdGreen_Click);
+    connect(cmdBlue, &QPushButton::clicked, this, &frmMemo::cmdBlue_Click);
+    connect(hsbWidth, &QScrollBar::valueChanged, this, &frmMemo::hsbWidth_Change);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMemo::cmdClear_Click);
+    connect(cmdMode, &QPushButton::clicked, this, &frmMemo::cmdMode_Click);
+    connect(picWorkSpace, &DrawingSurface::MouseDown, this, &frmMemo::picWorkSpace_MouseDown);
+    connect(picWorkSpace, &DrawingSurface::MouseMove, this, &frmMemo::picWorkSpace_MouseMove);
+
+    PenWidth = 1;
+    std::int32_t top = 3435;
+    std::int32_t left = 2670;
+    ReadWinPos("Memo", this, top, left);
+}
+
+void frmMemo::CreateControls()
+{
+    cmdBlack = MakeColourButton(this, "cmdBlack", 0, kBlack);
+    cmdRed = MakeColourButton(this, "cmdRed", 300, kRed);
+    cmdGreen = MakeColourButton(this, "cmdGreen", 600, kGreen);
+    cmdBlue = MakeColourButton(this, "cmdBlue", 900, kBlue);
+
+    // An opaque label on the button face, as a label stands on a form by default.
+    lblSensyu = new QLabel(QStringLiteral("1"), this);
+    ui::Place(lblSensyu, "lblSensyu", QRect(1200, 0, 255, 255));
+    lblSensyu->setAlignment(Qt::AlignCenter);
+    lblSensyu->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblSensyu->setFont(ui::GothicFont(9));
+    QPalette face = lblSensyu->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    lblSensyu->setPalette(face);
+    lblSensyu->setAutoFillBackground(true);
+
+    hsbWidth = new QScrollBar(Qt::Horizontal, this);
+    ui::Place(hsbWidth, "hsbWidth", QRect(1440, 0, 1515, 255));
+    hsbWidth->setRange(1, 20);
+    hsbWidth->setValue(1);
+    hsbWidth->setSingleStep(1);
+    hsbWidth->setPageStep(1);
+    hsbWidth->setTracking(true); // the number follows the thumb while it moves
+    hsbWidth->setFocusPolicy(Qt::StrongFocus);
+
+    cmdClear = new QPushButton(QStringLiteral("Cls"), this);
+    ui::Place(cmdClear, "cmdClear", QRect(3000, 0, 375, 255));
+    cmdMode = new QPushButton(QStringLiteral("Mode"), this);
+    ui::Place(cmdMode, "cmdMode", QRect(3420, 0, 555, 255));
+
+    picWorkSpace = new DrawingSurface(this);
+    ui::Place(picWorkSpace, "picWorkSpace", QRect(0, kWorkSpaceTop, 4020, 2865));
+    txtWorkSpace = new QPlainTextEdit(this);
+    ui::Place(txtWorkSpace, "txtWorkSpace", QRect(0, kWorkSpaceTop, 4020, 2865));
+    QPalette paper = txtWorkSpace->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    txtWorkSpace->setPalette(paper);
+    txtWorkSpace->hide();
+
+    const std::array<QWidget*, 9> tabOrder { cmdBlack, cmdRed, cmdGreen, cmdBlue, hsbWidth,
+        cmdClear, cmdMode, picWorkSpace, txtWorkSpace };
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    Form_Resize();
+}
+
+void frmMemo::cmdBlack_Click() { picWorkSpace->SetForeColor(ui::Color(kBlack)); }
+
+void frmMemo::cmdRed_Click() { picWorkSpace->SetForeColor(ui::Color(kRed)); }
+
+void frmMemo::cmdGreen_Click() { picWorkSpace->SetForeColor(ui::Color(kGreen)); }
+
+void frmMemo::cmdBlue_Click() { picWorkSpace->SetForeColor(ui::Color(kBlue)); }
+
+void frmMemo::hsbWidth_Change(int value)
+{
+    PenWidth = static_cast<std::int16_t>(value);
+    lblSensyu->setText(QString::number(value));
+}
+
+void frmMemo::cmdClear_Click() { picWorkSpace->Clear(); }
+
+void frmMemo::cmdMode_Click()
+{
+    const std::array<QWidget*, 9> controls { cmdBlack, cmdGreen, cmdRed, cmdBlue, lblSensyu,
+        cmdClear, hsbWidth, picWorkSpace, txtWorkSpace };
+    for (QWidget* control : controls)
+        control->setHidden(!control->isHidden()); // its own state, even while the window is hidden
+    if (!txtWorkSpace->isHidden())
+        txtWorkSpace->setFocus();
+    else
+        picWorkSpace->setFocus();
+}
+
+// A press starts a stroke: it sets the pen width for the whole stroke and leaves a dot, so a
+// click alone makes a mark. Any button but the left one marks in white.
+void frmMemo::picWorkSpace_MouseDown(Qt::MouseButton button, QPointF position)
+{
+    LastX = RoundUnit(position.x());
+    LastY = RoundUnit(position.y());
+    picWorkSpace->SetDrawWidth(PenWidth);
+    if (button == Qt::LeftButton)
+        picWorkSpace->Dot(position, picWorkSpace->ForeColor());
+    else
+        picWorkSpace->Dot(position, ui::Color(kWhite));
+}
+
+// Joins the last point to the pointer: in the pen colour with the left button alone, as a
+// 10-pixel white eraser with the right button alone; any other set of buttons draws nothing
+// and keeps the last point.
+void frmMemo::picWorkSpace_MouseMove(Qt::MouseButtons buttons, QPointF position)
+{
+    const QPointF last(LastX, LastY);
+    if (buttons == Qt::LeftButton) {
+        picWorkSpace->Line(last, position, picWorkSpace->ForeColor());
+    } else if (buttons == Qt::RightButton) {
+        picWorkSpace->SetDrawWidth(kEraserWidth);
+        picWorkSpace->Line(last, position, ui::Color(kWhite));
+    } else {
+        return;
+    }
+    LastX = RoundUnit(position.x());
+    LastY = RoundUnit(position.y());
+}
+
+// Both faces fill the window's width and are as tall as the window's inner height, so they
+// reach 240 twips past its lower edge.
+void frmMemo::Form_Resize()
+{
+    const QRect area(0, ui::Px(kWorkSpaceTop), width(), height());
+    picWorkSpace->setGeometry(area);
+    txtWorkSpace->setGeometry(area);
+}
+
+void frmMemo::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+// The purple is painted rather than set in the palette, which every control would inherit.
+void frmMemo::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), ui::Color(kPurple));
+}
+
+void frmMemo::closeEvent(QCloseEvent* event)
+{
+    WriteWinPos("Memo", this);
+    event->accept();
+}

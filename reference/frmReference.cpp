@@ -1,0 +1,185 @@
+#include "reference/frmReference.h"
+
+#include "shell/ui.h"
+#include "shell/wrwinpos.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+enum class Style { Heading, Numeral, Text };
+
+// One label of the sheet, in twips; every label is 195 twips high.
+struct Entry {
+    int left;
+    int top;
+    int width;
+    Style style;
+    std::uint32_t color; // &H00BBGGRR
+    std::string_view text;
+};
+
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kYellow = 0x00FFFF; // the rows of I, IV and V
+constexpr std::uint32_t kGreen = 0x00FF00; // heading text
+constexpr std::uint32_t kDarkGreen = 0x004000; // heading background and the line
+
+constexpr int kRowHeight = 195;
+
+// clang-format off
+constexpr std::array<Entry, 65> kSheet { {
+    // The degree names: numeral, English, katakana, Japanese.
+    {   60,   60, 3735, Style::Heading, kGreen,  "音の名称" },
+    {   60,  300,  435, Style::Numeral, kYellow, "I" },
+    {  540,  300, 1080, Style::Text,    kYellow, "Tonic" },
+    { 1650,  300, 1485, Style::Text,    kYellow, "トニック" },
+    { 3165,  300,  600, Style::Text,    kYellow, "主音" },
+    {   60,  540,  435, Style::Numeral, kWhite,  "ＩＩ" },
+    {  540,  540, 1080, Style::Text,    kWhite,  "SuperTonic" },
+    { 1650,  540, 1485, Style::Text,    kWhite,  "スーパートニック" },
+    { 3165,  540,  600, Style::Text,    kWhite,  "上基音" },
+    {   60,  780,  435, Style::Numeral, kWhite,  "ＩＩI" },
+    {  540,  780, 1080, Style::Text,    kWhite,  "Mediant" },
+    { 1650,  780, 1485, Style::Text,    kWhite,  "ミーディアント" },
+    { 3165,  780,  600, Style::Text,    kWhite,  "上中音" },
+    {   60, 1020,  435, Style::Numeral, kYellow, "IV" },
+    {  540, 1020, 1080, Style::Text,    kYellow, "SubDominant" },
+    { 1650, 1020, 1485, Style::Text,    kYellow, "サブドミナント" },
+    { 3165, 1020,  600, Style::Text,    kYellow, "下属音" },
+    {   60, 1260,  435, Style::Numeral, kYellow, "V" },
+    {  540, 1260, 1080, Style::Text,    kYellow, "Dominant" },
+    { 1650, 1260, 1485, Style::Text,    kYellow, "ドミナント" },
+    { 3165, 1260,  600, Style::Text,    kYellow, "上属音" },
+    {   60, 1500,  435, Style::Numeral, kWhite,  "VI" },
+    {  540, 1500, 1080, Style::Text,    kWhite,  "SubMediant" },
+    { 1650, 1500, 1485, Style::Text,    kWhite,  "サブミーディアント" },
+    { 3165, 1500,  600, Style::Text,    kWhite,  "下中音" },
+    {   60, 1740,  435, Style::Numeral, kWhite,  "VII" },
+    {  540, 1740, 1080, Style::Text,    kWhite,  "RedingTone" },
+    { 1650, 1740, 1485, Style::Text,    kWhite,  "リーディングトーン" },
+    { 3165, 1740,  600, Style::Text,    kWhite,  "導音" },
+
+    // The two characteristic chords: numeral, English, katakana.
+    {   60, 2040, 3735, Style::Heading, kGreen,  "特有なコード" },
+    {   60, 2280,  435, Style::Numeral, kWhite,  "II 7" },
+    {  540, 2280, 1305, Style::Text,    kWhite,  "DoppelDominant" },
+    { 1950, 2280, 1485, Style::Text,    kWhite,  "ドッペルドミナント" },
+    {   60, 2520,  435, Style::Numeral, kWhite,  "♭II" },
+    {  540, 2520, 1305, Style::Text,    kWhite,  "NeapolitanChord" },
+    { 1950, 2520, 1485, Style::Text,    kWhite,  "ナポリタンコード" },
+
+    // Common tensions: the major key's chord and tensions left of Line1, the minor key's right.
+    // The minor key's seventh is the major chord on the lowered seventh, so it reads "♭VII":
+    // its tensions 9 and 13 are a dominant's.
+    {   60, 2820, 3735, Style::Heading, kGreen,  "よく使われるテンション" },
+    {   60, 3060,  435, Style::Numeral, kWhite,  "I" },
+    {  540, 3060, 1215, Style::Text,    kWhite,  "9,13" },
+    { 2070, 3060,  435, Style::Numeral, kWhite,  "Im" },
+    { 3120, 3060,  705, Style::Text,    kWhite,  "9,11" },
+    {   60, 3300,  435, Style::Numeral, kWhite,  "ＩＩm" },
+    {  540, 3300, 1215, Style::Text,    kWhite,  "9,11" },
+    { 2070, 3300,  690, Style::Numeral, kWhite,  "ＩＩm(♭5)" },
+    { 3120, 3300,  705, Style::Text,    kWhite,  "11,♭13" },
+    {   60, 3540,  435, Style::Numeral, kWhite,  "ＩＩIm" },
+    {  540, 3540, 1215, Style::Text,    kWhite,  "11" },
+    { 2070, 3540,  435, Style::Numeral, kWhite,  "♭ＩＩI" },
+    { 3120, 3540,  705, Style::Text,    kWhite,  "9,13" },
+    {   60, 3780,  435, Style::Numeral, kWhite,  "IV" },
+    {  540, 3780, 1215, Style::Text,    kWhite,  "9,♯11,13" },
+    { 2070, 3780,  435, Style::Numeral, kWhite,  "IVm" },
+    { 3120, 3780,  705, Style::Text,    kWhite,  "9,11,13" },
+    {   60, 4020,  435, Style::Numeral, kWhite,  "V" },
+    {  540, 4020, 1215, Style::Text,    kWhite,  "9,13,♭9,♭13" },
+    { 2070, 4020,  435, Style::Numeral, kWhite,  "Vm" },
+    { 3120, 4020,  705, Style::Text,    kWhite,  "9,11" },
+    {   60, 4260,  435, Style::Numeral, kWhite,  "VIm" },
+    {  540, 4260, 1215, Style::Text,    kWhite,  "9,11" },
+    { 2070, 4260,  435, Style::Numeral, kWhite,  "♭VI" },
+    { 3120, 4260,  705, Style::Text,    kWhite,  "9,♯11,13" },
+    {   60, 4500,  435, Style::Numeral, kWhite,  "VIIm" },
+    {  540, 4500, 1215, Style::Text,    kWhite,  "9,♭13" },
+    { 2070, 4500,  435, Style::Numeral, kWhite,  "♭VII" },
+    { 3120, 4500,  705, Style::Text,    kWhite,  "9,13" },
+} };
+// clang-format on
+
+// The window's own text face: Latin letters from a Helvetica-like sans, Japanese from the
+// proportional Gothic, at 11 pixels (8.25 pt), so that the longest English names fit the
+// widths the sheet gives them ("NeapolitanChord" in 1305 twips).
+QFont SheetFont()
+{
+    QFont font;
+    QStringList families { QStringLiteral("FreeSans"), QStringLiteral("Arial") };
+    families += ui::PGothicFamilies();
+    font.setFamilies(families);
+    font.setPixelSize(11);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* sheet, int number, const Entry& entry)
+{
+    auto* label = new QLabel(QString::fromUtf8(entry.text.data(), entry.text.size()), sheet);
+    ui::Place(label, QStringLiteral("Label%1").arg(number),
+        QRect(entry.left, entry.top, entry.width, kRowHeight));
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->setFocusPolicy(Qt::NoFocus);
+    switch (entry.style) {
+    case Style::Heading:
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(ui::PGothicFont(9));
+        ui::Paint(label, kDarkGreen, entry.color);
+        break;
+    case Style::Numeral:
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(ui::PGothicFont(9, true));
+        ui::PaintText(label, entry.color);
+        break;
+    case Style::Text:
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        ui::PaintText(label, entry.color);
+        break;
+    }
+    return label;
+}
+
+} // namespace
+
+frmReference::frmReference()
+    : QWidget(nullptr,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmReference"));
+    setWindowTitle(QStringLiteral("ReferenceBook"));
+    setFixedSize(ui::Px(3870), ui::Px(4785));
+    setFont(SheetFont());
+    ui::Paint(this, kBlack, kWhite);
+
+    int number = 1;
+    for (const Entry& entry : kSheet)
+        MakeLabel(this, number++, entry);
+
+    // Five pixels wide, centred on x = 1860 twips, from y = 3000 to 4680.
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setAccessibleName(QStringLiteral("Line1"));
+    const int middle = ui::Px(1860);
+    Line1->setGeometry(middle - 2, ui::Px(3000), 5, ui::Px(4680) - ui::Px(3000));
+    ui::Paint(Line1, kDarkGreen, kDarkGreen);
+
+    std::int32_t top = 2835;
+    std::int32_t left = 2265;
+    ReadWinPos("Reference", this, top, left);
+}
+
+void frmReference::closeEvent(QCloseEvent* event)
+{
+    WriteWinPos("Reference", this);
+    event->accept();
+}
