@@ -63,10 +63,19 @@ window_position() {
 }
 
 # Clicks the point (dx, dy) of a window.
+# Moves the pointer to screen point ($1, $2). xdotool's --sync waits for the pointer to move,
+# which never happens when it is already there, so skip the move then.
+move_to() {
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X" = "$1" ] && [ "$Y" = "$2" ] || xdotool mousemove --sync "$1" "$2"
+}
+
 click_in() {
     local x y
     read -r x y < <(window_position "$1")
-    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+    move_to $((x + $2)) $((y + $3))
+    xdotool click 1
 }
 
 # Holds button $2 down at the point ($3, $4) of window $1, moves it through the points that
@@ -75,16 +84,32 @@ draw_in() {
     local window=$1 button=$2 x y
     read -r x y < <(window_position "$window")
     shift 2
-    xdotool mousemove --sync $((x + $1)) $((y + $2)) mousedown "$button"
+    move_to $((x + $1)) $((y + $2))
+    xdotool mousedown "$button"
     shift 2
     while [ $# -ge 2 ]; do
-        xdotool mousemove --sync $((x + $1)) $((y + $2))
+        move_to $((x + $1)) $((y + $2))
         shift 2
     done
     xdotool mouseup "$button"
 }
 
 # Clicks launcher button number $2 (0 for cmdScale ... 8 for cmdClose) of launcher window $1.
+# Drags with the left button from screen point ($1, $2) to ($3, $4) in small steps, as a hand
+# would, and lets the drop target answer before letting go.
+drag_between() {
+    move_to "$1" "$2"
+    xdotool mousedown 1
+    sleep 0.2
+    for step in 1 2 3 4 5 6 7 8; do
+        move_to $(($1 + ($3 - $1) * step / 8)) $(($2 + ($4 - $2) * step / 8))
+        sleep 0.05
+    done
+    move_to $(($3 + 1)) $(($4 + 1))
+    sleep 0.3
+    xdotool mouseup 1
+}
+
 click_button() {
     click_in "$1" $((33 * $2 + 16)) 16
 }

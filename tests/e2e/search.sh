@@ -16,17 +16,8 @@ click_in "$chord" 363 60 # cmdSarch
 search=$(wait_window "VozuvIver - Search")
 read -r sx sy < <(window_position "$search")
 
-# Drag the root cell (C) onto the first search box, in small steps as a hand would.
-xdotool mousemove --sync $((cx + 58)) $((cy + 24)) mousedown 1
-sleep 0.2
-for step in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove --sync $((cx + 58 + (sx + 57 - cx - 58) * step / 8)) $((cy + 24 + (sy + 14 - cy - 24) * step / 8))
-    sleep 0.05
-done
-# Over the box, let the drop target answer before letting go.
-xdotool mousemove --sync $((sx + 58)) $((sy + 15))
-sleep 0.3
-xdotool mouseup 1
+# Drag the root cell (C) onto the first search box.
+drag_between $((cx + 58)) $((cy + 24)) $((sx + 57)) $((sy + 14))
 sleep 0.3
 
 # Before the search nothing is lit; after it the chord window shows C mM7, whose minor third
