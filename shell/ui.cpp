@@ -120,6 +120,8 @@ QScrollBar* VerticalBar(
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setValue(value);
+    // Reachable with Tab and moved with the arrow keys, not only with the mouse.
+    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 

@@ -12,7 +12,11 @@ cp "$build/Rurized" "$build/Rurized.html" "$program/"
 export XDG_RUNTIME_DIR=$work/run
 ini=$program/Rurized.ini
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# Offsets inside a window are given in the program's own pixels; on a screen scaled by
+# QT_SCALE_FACTOR (a whole number here) they cover that many screen pixels each.
+zoom=${QT_SCALE_FACTOR:-1}
+
+Xvfb -displayfd 3 -screen 0 $((1280 * zoom))x$((800 * zoom))x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
@@ -74,7 +78,7 @@ move_to() {
 click_in() {
     local x y
     read -r x y < <(window_position "$1")
-    move_to $((x + $2)) $((y + $3))
+    move_to $((x + $2 * zoom)) $((y + $3 * zoom))
     xdotool click 1
 }
 
@@ -84,11 +88,11 @@ draw_in() {
     local window=$1 button=$2 x y
     read -r x y < <(window_position "$window")
     shift 2
-    move_to $((x + $1)) $((y + $2))
+    move_to $((x + $1 * zoom)) $((y + $2 * zoom))
     xdotool mousedown "$button"
     shift 2
     while [ $# -ge 2 ]; do
-        move_to $((x + $1)) $((y + $2))
+        move_to $((x + $1 * zoom)) $((y + $2 * zoom))
         shift 2
     done
     xdotool mouseup "$button"
