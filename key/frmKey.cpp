@@ -42,13 +42,8 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 QScrollBar* MakeScrollBar(QWidget* parent, const char* name, int left, int maximum)
 {
-    auto* bar = new QScrollBar(Qt::Vertical, parent);
-    ui::Place(bar, name, QRect(left, kMargin, kScrollWidth, kScrollHeight));
-    bar->setRange(0, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setTracking(true);
-    return bar;
+    return ui::VerticalBar(
+        parent, name, QRect(left, kMargin, kScrollWidth, kScrollHeight), maximum, 0);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips)

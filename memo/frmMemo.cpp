@@ -86,6 +86,10 @@ void frmMemo::CreateControls()
     cmdRed = MakeColourButton(this, "cmdRed", 300, kRed);
     cmdGreen = MakeColourButton(this, "cmdGreen", 600, kGreen);
     cmdBlue = MakeColourButton(this, "cmdBlue", 900, kBlue);
+    cmdBlack->setToolTip(QStringLiteral("黒"));
+    cmdRed->setToolTip(QStringLiteral("赤"));
+    cmdGreen->setToolTip(QStringLiteral("緑"));
+    cmdBlue->setToolTip(QStringLiteral("青"));
 
     // An opaque label on the button face, as a label stands on a form by default.
     lblSensyu = new QLabel(QStringLiteral("1"), this);

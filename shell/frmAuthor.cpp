@@ -65,6 +65,7 @@ frmAuthor::frmAuthor()
     cmdOK->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/about/ok.svg"), QSize(28, 28)));
     cmdOK->setIconSize(QSize(28, 28));
     ui::PaintButton(cmdOK, 0x000000);
+    cmdOK->setToolTip(QStringLiteral("閉じる"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
     FadeStep = 0;
