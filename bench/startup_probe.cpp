@@ -194,7 +194,6 @@ int main(int argc, char* argv[])
 
     const double msPerTick = 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
     std::printf("mapped_ms=%.1f hwm_kib=%ld rss_kib=%ld idle_cpu_ms=%.0f idle_wakeups=%ld\n",
-        mappedMs, hwm, rss, static_cast<double>(ticks1 - ticks0) * msPerTick,
-        wakeups1 - wakeups0);
+        mappedMs, hwm, rss, static_cast<double>(ticks1 - ticks0) * msPerTick, wakeups1 - wakeups0);
     return 0;
 }

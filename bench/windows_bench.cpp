@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QDir>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -110,8 +110,8 @@ BENCHMARK(KeyClefStep);
 // 26 steps of 15 ms that would only measure the timer).
 void SearchChords(benchmark::State& state)
 {
-    const QStringList notes = state.range(0) == 1 ? QStringList { "C" }
-                                                  : QStringList { "C", "E", "G", "B♭", "D" };
+    const QStringList notes
+        = state.range(0) == 1 ? QStringList { "C" } : QStringList { "C", "E", "G", "B♭", "D" };
     auto* chord = Shown<frmChord>(WindowId::Chord);
     auto* search = registry->TouchAs<DialogSarch>(WindowId::Search);
     search->chkHighSpeed->setChecked(true);
@@ -154,13 +154,14 @@ int main(int argc, char* argv[])
     RegisterWindows(windows);
     registry = &windows;
 
-    const std::pair<const char*, WindowId> windowNames[] = { { "Scale", WindowId::Scale },
-        { "Key", WindowId::Key }, { "Chord", WindowId::Chord }, { "Memo", WindowId::Memo },
-        { "Reference", WindowId::Reference }, { "Loading", WindowId::Loading },
-        { "Author", WindowId::Author }, { "Search", WindowId::Search },
-        { "Matrix", WindowId::Matrix } };
+    const std::pair<const char*, WindowId> windowNames[]
+        = { { "Scale", WindowId::Scale }, { "Key", WindowId::Key }, { "Chord", WindowId::Chord },
+              { "Memo", WindowId::Memo }, { "Reference", WindowId::Reference },
+              { "Loading", WindowId::Loading }, { "Author", WindowId::Author },
+              { "Search", WindowId::Search }, { "Matrix", WindowId::Matrix } };
     for (const auto& [name, id] : windowNames)
-        benchmark::RegisterBenchmark((std::string("LoadAndClose/") + name).c_str(), LoadAndClose, id)
+        benchmark::RegisterBenchmark(
+            (std::string("LoadAndClose/") + name).c_str(), LoadAndClose, id)
             ->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);

@@ -197,7 +197,8 @@ namespace {
             return pixmap;
         }
 
-        void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+        void paint(
+            QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
         {
             const qreal ratio = painter->device()->devicePixelRatioF();
             QPixmap rendition = pixmap(rect.size() * ratio, mode, state);
@@ -205,7 +206,10 @@ namespace {
             painter->drawPixmap(rect, rendition);
         }
 
-        QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return { size_, size_ * 2 }; }
+        QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+        {
+            return { size_, size_ * 2 };
+        }
 
         bool isNull() override { return !QFile::exists(path_); }
 
