@@ -1,26 +1,36 @@
 // The windows' display routines on the offscreen platform, each with the repaint it causes
-// (the regions its changes left dirty): what one step of a dragged thumb costs.
+// (the regions its changes left dirty): what one step of a dragged thumb costs. Then a whole
+// chord search, and loading and closing each window.
 #include "chord/frmChord.h"
+#include "key/frmKey.h"
 #include "scale/frmScale.h"
+#include "search/DialogSarch.h"
 #include "shell/ini.h"
 #include "shell/registry.h"
 #include "shell/windows.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 WindowRegistry* registry;
 
-// Paints what the last change left dirty, as the event loop would next.
-void Repaint(QWidget* window) { QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest); }
+// Delivers what the last change posted, as the event loop would next: above all the paint of
+// the regions it left dirty. Every posted event, not only the paint: events left in the queue
+// pile up over thousands of iterations and make every later search of the queue slower.
+void Repaint(QWidget*) { QCoreApplication::sendPostedEvents(); }
 
 template <class Window> Window* Shown(WindowId id)
 {
@@ -71,6 +81,70 @@ void ScaleRootStep(benchmark::State& state)
 }
 BENCHMARK(ScaleRootStep);
 
+// Moving the key respells the six names and swaps the three pictures (ShowKey).
+void KeyStep(benchmark::State& state)
+{
+    auto* key = Shown<frmKey>(WindowId::Key);
+    int value = 0;
+    for (auto _ : state) {
+        key->vsbUpDown->setValue(value);
+        Repaint(key);
+        value = (value + 1) % 15;
+    }
+}
+BENCHMARK(KeyStep);
+
+// Switching the clef swaps the three pictures for the other clef's (ShowKey).
+void KeyClefStep(benchmark::State& state)
+{
+    auto* key = Shown<frmKey>(WindowId::Key);
+    int value = 1;
+    for (auto _ : state) {
+        key->vsbClef->setValue(value);
+        Repaint(key);
+        value = 1 - value;
+    }
+}
+BENCHMARK(KeyClefStep);
+
+// A whole search with NoRefresh ticked: the chord window steps through all 336 chords, then
+// paints once. The search dialog stays hidden, so it does not shake at the end (an animation of
+// 26 steps of 15 ms that would only measure the timer).
+void SearchChords(benchmark::State& state)
+{
+    const QStringList notes
+        = state.range(0) == 1 ? QStringList { "C" } : QStringList { "C", "E", "G", "B♭", "D" };
+    auto* chord = Shown<frmChord>(WindowId::Chord);
+    auto* search = registry->TouchAs<DialogSarch>(WindowId::Search);
+    search->chkHighSpeed->setChecked(true);
+    for (int i = 0; i < notes.size(); ++i)
+        search->lblSarch[static_cast<std::size_t>(i)]->setText(notes[i]);
+    for (auto _ : state) {
+        search->SearchChords();
+        Repaint(chord);
+    }
+    for (QLabel* box : search->lblSarch)
+        box->clear();
+}
+BENCHMARK(SearchChords)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// Loading a window (its constructor reads its settings) and closing it (its close handler writes
+// them) until it is deleted. The chord window stays loaded for the windows that use it, as it is
+// in the program, where the launcher loads it at start-up.
+void LoadAndClose(benchmark::State& state, WindowId id)
+{
+    registry->Touch(WindowId::Chord);
+    if (id == WindowId::Chord)
+        registry->Close(WindowId::Chord);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (auto _ : state) {
+        registry->Touch(id);
+        registry->Close(id);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -82,6 +156,16 @@ int main(int argc, char* argv[])
     WindowRegistry windows;
     RegisterWindows(windows);
     registry = &windows;
+
+    const std::pair<const char*, WindowId> windowNames[]
+        = { { "Scale", WindowId::Scale }, { "Key", WindowId::Key }, { "Chord", WindowId::Chord },
+              { "Memo", WindowId::Memo }, { "Reference", WindowId::Reference },
+              { "Loading", WindowId::Loading }, { "Author", WindowId::Author },
+              { "Search", WindowId::Search }, { "Matrix", WindowId::Matrix } };
+    for (const auto& [name, id] : windowNames)
+        benchmark::RegisterBenchmark(
+            (std::string("LoadAndClose/") + name).c_str(), LoadAndClose, id)
+            ->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -79,9 +79,8 @@ frmKey::frmKey()
     setObjectName(QStringLiteral("frmKey"));
     setWindowTitle(QStringLiteral("RavAvud"));
     setFixedSize(ui::Px(5325), ui::Px(1590));
-    background_ = QPixmap::fromImage(BackgroundTexture());
     CreateControls();
-    LoadKeyPictures();
+    picturesRatio_ = devicePixelRatioF();
 
     connect(vsbUpDown, &QScrollBar::valueChanged, this, &frmKey::vsbUpDown_Change);
     connect(vsbCb, &QScrollBar::valueChanged, this, &frmKey::vsbCb_Change);
@@ -92,7 +91,6 @@ frmKey::frmKey()
     ReadWinPos("Key", this, top, left);
     k = theory::kKeyOfC;
     InitKeyNames();
-    LoadClefPictures();
     ShowKey();
 }
 
@@ -132,15 +130,14 @@ void frmKey::CreateControls()
     imgSubdominant = MakePicture(this, "imgSubdominant", kColumnLeft[2]);
 }
 
-// Draws the picture library for the screen the window is on.
-void frmKey::LoadKeyPictures()
+const QPixmap& frmKey::KeyPicture(int index)
 {
-    picturesRatio_ = devicePixelRatioF();
-    for (int i = 0; i < theory::kKeyCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        imgKeyG[index] = keypainter::Paint(keypainter::Clef::Treble, i, picturesRatio_);
-        imgKeyF[index] = keypainter::Paint(keypainter::Clef::Bass, i, picturesRatio_);
-    }
+    const bool treble = vsbClef->value() == 0;
+    QPixmap& picture = (treble ? imgKeyG : imgKeyF)[static_cast<std::size_t>(index)];
+    if (picture.isNull())
+        picture = keypainter::Paint(
+            treble ? keypainter::Clef::Treble : keypainter::Clef::Bass, index, picturesRatio_);
+    return picture;
 }
 
 void frmKey::InitKeyNames()
@@ -153,21 +150,19 @@ void frmKey::InitKeyNames()
     }
 }
 
-void frmKey::LoadClefPictures() { imgCopy = vsbClef->value() == 0 ? imgKeyG : imgKeyF; }
-
 void frmKey::ShowKey()
 {
     const auto main = static_cast<std::size_t>(k);
     const auto dominant = static_cast<std::size_t>(theory::DominantKey(k));
     const auto subdominant = static_cast<std::size_t>(theory::SubdominantKey(k));
 
-    imgMainKey->setPixmap(imgCopy[main]);
+    imgMainKey->setPixmap(KeyPicture(k));
     lblKDS[0]->setText(KeyName[main].major);
     lblKDS[1]->setText(KeyName[main].minor);
-    imgDominant->setPixmap(imgCopy[dominant]);
+    imgDominant->setPixmap(KeyPicture(theory::DominantKey(k)));
     lblKDS[2]->setText(KeyName[dominant].major);
     lblKDS[3]->setText(KeyName[dominant].minor);
-    imgSubdominant->setPixmap(imgCopy[subdominant]);
+    imgSubdominant->setPixmap(KeyPicture(theory::SubdominantKey(k)));
     lblKDS[4]->setText(KeyName[subdominant].major);
     lblKDS[5]->setText(KeyName[subdominant].minor);
 
@@ -187,21 +182,26 @@ void frmKey::vsbCb_Change(int value)
     ShowKey();
 }
 
-void frmKey::vsbClef_Change(int)
-{
-    LoadClefPictures();
-    ShowKey();
-}
+void frmKey::vsbClef_Change(int) { ShowKey(); }
 
 // Pictures drawn for one device-pixel ratio are drawn again when the window shows on, or moves
-// to, a screen of another ratio, so they stay crisp there.
+// to, a screen of another ratio, so they stay crisp there. Shown, the window draws the whole
+// library at once.
 void frmKey::RenderForScreen()
 {
-    if (qFuzzyCompare(devicePixelRatioF(), picturesRatio_))
-        return;
-    LoadKeyPictures();
-    LoadClefPictures();
-    ShowKey();
+    if (!qFuzzyCompare(devicePixelRatioF(), picturesRatio_)) {
+        picturesRatio_ = devicePixelRatioF();
+        imgKeyG.fill(QPixmap());
+        imgKeyF.fill(QPixmap());
+        ShowKey();
+    }
+    for (int i = 0; i < theory::kKeyCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (imgKeyG[index].isNull())
+            imgKeyG[index] = keypainter::Paint(keypainter::Clef::Treble, i, picturesRatio_);
+        if (imgKeyF[index].isNull())
+            imgKeyF[index] = keypainter::Paint(keypainter::Clef::Bass, i, picturesRatio_);
+    }
 }
 
 void frmKey::showEvent(QShowEvent* event)
@@ -220,4 +220,4 @@ void frmKey::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmKey::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, background_); }
+void frmKey::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, BackgroundTexture()); }

@@ -37,11 +37,11 @@ public:
     QLabel* imgDominant;
     QLabel* imgSubdominant;
 
-    // The picture library, never shown: picture k has the signature of key index k.
+    // The picture library, never shown: picture k has the signature of key index k. A picture
+    // is drawn when it is first needed, so loading the window hidden draws only the three it
+    // shows; the first show draws the rest, so that no step of a dragged bar waits for drawing.
     std::array<QPixmap, theory::kKeyCount> imgKeyG;
     std::array<QPixmap, theory::kKeyCount> imgKeyF;
-    // The current clef's 15 pictures; the three shown pictures are taken from here.
-    std::array<QPixmap, theory::kKeyCount> imgCopy;
 
     // The name table, one row per key index.
     struct KeyNameRow {
@@ -54,8 +54,6 @@ public:
     // Shows key k with its dominant and subdominant, then sets both selectors to it; a
     // selector that moves runs its change handling, which finds the same key and stops.
     void ShowKey();
-    // Fills imgCopy with the current clef's pictures; the shown pictures follow at ShowKey.
-    void LoadClefPictures();
     void InitKeyNames();
 
 protected:
@@ -65,7 +63,8 @@ protected:
 
 private:
     void CreateControls();
-    void LoadKeyPictures();
+    // Picture k of the current clef, drawn now if it is not yet.
+    const QPixmap& KeyPicture(int index);
     void RenderForScreen();
 
     void vsbUpDown_Change(int value);
@@ -73,7 +72,6 @@ private:
     void vsbClef_Change(int value);
 
     int k = theory::kKeyOfC;
-    QPixmap background_;
     qreal picturesRatio_ = 0;
     bool followsScreen_ = false;
 };

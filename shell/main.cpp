@@ -1,3 +1,4 @@
+#include "shell/fontconfig_warmup.h"
 #include "shell/frmMain.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
@@ -8,7 +9,9 @@
 
 int main(int argc, char* argv[])
 {
+    FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
 
     // A second copy ends here, before it reads or writes the settings file.
     SingleCopy copy;

@@ -1,12 +1,20 @@
 #include "shell/ui.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QWidget>
+
+#include <vector>
 
 namespace ui {
 
@@ -31,6 +39,19 @@ QStringList PGothicFamilies()
     return { "ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPAexGothic", "sans-serif" };
 }
 
+// The families from the first one this system has onward. For a family it lacks, Qt searches
+// fontconfig's fallbacks anew for every size and weight asked for, which costs more than
+// loading the font: about a millisecond each at start-up.
+static QStringList FromFirstInstalled(const QStringList& families)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (qsizetype i = 0; i < families.size(); ++i) {
+        if (installed.contains(families[i], Qt::CaseInsensitive))
+            return families.mid(i);
+    }
+    return families;
+}
+
 static QFont FontOf(const QStringList& families, double points, bool bold)
 {
     QFont font;
@@ -40,9 +61,17 @@ static QFont FontOf(const QStringList& families, double points, bool bold)
     return font;
 }
 
-QFont GothicFont(double points, bool bold) { return FontOf(GothicFamilies(), points, bold); }
+QFont GothicFont(double points, bool bold)
+{
+    static const QStringList families = FromFirstInstalled(GothicFamilies());
+    return FontOf(families, points, bold);
+}
 
-QFont PGothicFont(double points, bool bold) { return FontOf(PGothicFamilies(), points, bold); }
+QFont PGothicFont(double points, bool bold)
+{
+    static const QStringList families = FromFirstInstalled(PGothicFamilies());
+    return FontOf(families, points, bold);
+}
 
 QString ArrayName(const char* name, int index)
 {
@@ -140,12 +169,69 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
     return list;
 }
 
-QIcon SvgIcon(const QString& path, QSize size)
-{
-    QIcon icon;
-    for (qreal ratio : { 1.0, 2.0 })
-        icon.addPixmap(SvgPixmap(path, size, ratio));
-    return icon;
-}
+namespace {
+
+    // An icon that draws its SVG only when a size of it is first asked for, at exactly that size:
+    // a window that is never shown costs no drawing, and each screen gets its own rendition.
+    // It offers the 1x and 2x sizes, as an icon holding both renditions would.
+    class SvgIconEngine : public QIconEngine {
+    public:
+        SvgIconEngine(QString path, QSize size)
+            : path_(std::move(path))
+            , size_(size)
+        {
+        }
+
+        QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+        {
+            for (const Rendition& rendition : renditions_) {
+                if (rendition.size == size && rendition.mode == mode)
+                    return rendition.pixmap;
+            }
+            QPixmap pixmap = SvgPixmap(path_, size, 1);
+            if (mode != QIcon::Normal && !pixmap.isNull()) {
+                // Greyed or highlighted as the style draws any other icon in that state.
+                QStyleOption option;
+                option.palette = QGuiApplication::palette();
+                pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            }
+            renditions_.push_back({ size, mode, pixmap });
+            return pixmap;
+        }
+
+        void paint(
+            QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+        {
+            const qreal ratio = painter->device()->devicePixelRatioF();
+            QPixmap rendition = pixmap(rect.size() * ratio, mode, state);
+            rendition.setDevicePixelRatio(ratio);
+            painter->drawPixmap(rect, rendition);
+        }
+
+        QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+        {
+            return { size_, size_ * 2 };
+        }
+
+        bool isNull() override { return !QFile::exists(path_); }
+
+        QString key() const override { return QStringLiteral("RurizedSvgIcon"); }
+
+        QIconEngine* clone() const override { return new SvgIconEngine(*this); }
+
+    private:
+        struct Rendition {
+            QSize size;
+            QIcon::Mode mode;
+            QPixmap pixmap;
+        };
+        QString path_;
+        QSize size_;
+        std::vector<Rendition> renditions_;
+    };
+
+} // namespace
+
+QIcon SvgIcon(const QString& path, QSize size) { return QIcon(new SvgIconEngine(path, size)); }
 
 } // namespace ui

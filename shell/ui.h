@@ -90,7 +90,8 @@ void PaintButton(QWidget* button, std::uint32_t face);
 // ratio, so it stays crisp on any screen. A path that names no picture gives a null pixmap.
 QPixmap SvgPixmap(const QString& path, QSize size, qreal devicePixelRatio);
 
-// The same as an icon holding 1x and 2x renditions.
+// The same as an icon of the given logical size in 1x and 2x, each drawn only when it is first
+// painted (a window never shown draws none); greyed when its button is disabled.
 QIcon SvgIcon(const QString& path, QSize size);
 
 // The common controls, named and placed from their design values in twips.

@@ -138,6 +138,20 @@ TEST_F(KeyWindow, ClefSwitchReplacesThePicturesAndNothingElse)
     EXPECT_TRUE(Shows(Clef::Treble, 10, 9, 11));
 }
 
+TEST_F(KeyWindow, ShownItDrawsTheKeysOfBothClefsRight)
+{
+    window->show(); // loaded hidden it drew three pictures; shown, it draws the rest
+    for (int clef : { 1, 0 }) {
+        Bar("vsbClef")->setValue(clef);
+        for (const KeyRow& row : kKeys) {
+            Bar("vsbUpDown")->setValue(row.k);
+            EXPECT_TRUE(
+                Shows(clef ? Clef::Bass : Clef::Treble, row.k, row.dominant, row.subdominant))
+                << "clef " << clef << " key " << row.k;
+        }
+    }
+}
+
 TEST_F(KeyWindow, OnlyThePositionIsKeptInItsSection)
 {
     Bar("vsbUpDown")->setValue(2);

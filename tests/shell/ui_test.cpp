@@ -1,5 +1,7 @@
 #include "shell/ui.h"
 
+#include <QFontInfo>
+
 #include <gtest/gtest.h>
 
 TEST(Ui, TwipsRoundToTheNearestPixel)
@@ -38,6 +40,9 @@ TEST(Ui, FontsAreJapaneseGothicsAtTheirPixelSize)
     EXPECT_TRUE(ui::PGothicFamilies().contains("IPAPGothic"));
     EXPECT_EQ(ui::GothicFont(9).pixelSize(), 12);
     EXPECT_TRUE(ui::PGothicFont(9, true).bold());
+    // Without the MS fonts, the first of the fallbacks this machine has (fonts-ipafont-gothic).
+    EXPECT_EQ(QFontInfo(ui::GothicFont(9)).family(), "IPAGothic");
+    EXPECT_EQ(QFontInfo(ui::PGothicFont(8.25, true)).family(), "IPAPGothic");
 }
 
 TEST(Ui, ArrayElementsAreNamedWithTheirIndex)
