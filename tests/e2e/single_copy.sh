@@ -23,8 +23,7 @@ exec 4<>"$gate"
 dismiss() {
     local message
     message=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$1" --name '^Rurized$' |
-        head -n 1) ||
-        fail "copy $1 shows no message"
+        head -n 1) || fail "copy $1 shows no message"
     xdotool windowfocus --sync "$message" key Return
     wait_exit "$1"
     [ "$status" = 0 ] || fail "the refused copy $1 ended with status $status"
