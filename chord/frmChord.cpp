@@ -277,7 +277,8 @@ void frmChord::cmddiatonic_Click(int index)
 bool frmChord::eventFilter(QObject* watched, QEvent* event)
 {
     auto* cell = qobject_cast<QLabel*>(watched);
-    if (!cell || !NotesDraggable)
+    if (!cell || !NotesDraggable
+        || (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove))
         return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {

@@ -1,4 +1,5 @@
 #include "shell/ini.h"
+#include "shell/ini_seam.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,8 +7,10 @@
 #include <fstream>
 #include <limits>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <iconv.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +28,36 @@ namespace {
     {
         static std::string dir;
         return dir;
+    }
+
+    FileCalls& CallsInForce()
+    {
+        static FileCalls calls;
+        return calls;
+    }
+
+    ssize_t WriteSome(int fd, const void* bytes, std::size_t count)
+    {
+        const auto& call = CallsInForce().write;
+        return call ? call(fd, bytes, count) : ::write(fd, bytes, count);
+    }
+
+    int SyncFile(int fd)
+    {
+        const auto& call = CallsInForce().fsync;
+        return call ? call(fd) : ::fsync(fd);
+    }
+
+    int CloseFile(int fd)
+    {
+        const auto& call = CallsInForce().close;
+        return call ? call(fd) : ::close(fd);
+    }
+
+    int RenameFile(const char* from, const char* to)
+    {
+        const auto& call = CallsInForce().rename;
+        return call ? call(from, to) : ::rename(from, to);
     }
 
     std::string WithOneSlash(std::string dir)
@@ -334,6 +367,16 @@ namespace {
             : "\n";
     }
 
+    // What must come before a line inserted at position at of text: nothing at the start of a
+    // line; '\n' after a last line that ends in a lone '\r' ("k=v\r" would otherwise become
+    // "k=v\r\r\n" and read "v\r"); otherwise a whole line end.
+    std::string_view LineEndBefore(std::string_view text, std::size_t at, std::string_view eol)
+    {
+        if (at == 0 || text[at - 1] == '\n')
+            return {};
+        return text[at - 1] == '\r' ? "\n" : eol;
+    }
+
     std::string Splice(
         std::string_view text, std::size_t begin, std::size_t end, std::string_view insert)
     {
@@ -341,6 +384,14 @@ namespace {
         result.reserve(text.size() + insert.size());
         result.append(text.substr(0, begin)).append(insert).append(text.substr(end));
         return result;
+    }
+
+    // Blanks at either end of a value, or a pair of quotes around it, would be taken off when it
+    // is read; quoted once more it reads back whole: the value 'a' (with its quotes) is stored as
+    // k="'a'", and a value with a blank at each end as k=" a ".
+    bool NeedsQuotes(std::string_view value)
+    {
+        return Trim(value) != value || Unquote(value) != value;
     }
 
     // Names and values that would not read back as written are refused: a line break would start
@@ -366,23 +417,22 @@ namespace {
             return std::nullopt;
         const std::string_view eol = LineEndOf(text);
         const Location location = Locate(text, encoding, section, key);
+        const std::string quoted = NeedsQuotes(value) ? '"' + *storedValue + '"' : *storedValue;
         if (location.keyLine) {
-            const std::string line = std::string(location.entry.key) + '=' + *storedValue;
+            const std::string line = std::string(location.entry.key) + '=' + quoted;
             return Splice(text, location.keyLine->begin, location.keyLine->end, line);
         }
-        const std::string entry = *storedKey + '=' + *storedValue + std::string(eol);
+        const std::string entry = *storedKey + '=' + quoted + std::string(eol);
         if (location.sectionEnd) {
             const std::size_t after = location.sectionEnd->next;
-            const bool ended = after > 0 && text[after - 1] == '\n';
-            return Splice(text, after, after, (ended ? "" : std::string(eol)) + entry);
+            return Splice(text, after, after, std::string(LineEndBefore(text, after, eol)) + entry);
         }
         const auto storedSection = Encode(section, encoding);
         if (!storedSection)
             return std::nullopt;
-        const bool ended = text.empty() || text.back() == '\n';
         const std::string header = '[' + *storedSection + ']' + std::string(eol);
-        return Splice(
-            text, text.size(), text.size(), (ended ? "" : std::string(eol)) + header + entry);
+        return Splice(text, text.size(), text.size(),
+            std::string(LineEndBefore(text, text.size(), eol)) + header + entry);
     }
 
     // Refuses an edit after which the file would read in another encoding: CP932 text such as
@@ -422,11 +472,12 @@ namespace {
         }
     }
 
+    // A write that makes no progress fails too: waiting for room on a full disk would hang.
     bool WriteAll(int fd, std::string_view bytes)
     {
         while (!bytes.empty()) {
-            const ssize_t count = write(fd, bytes.data(), bytes.size());
-            if (count < 0 && errno != EINTR)
+            const ssize_t count = WriteSome(fd, bytes.data(), bytes.size());
+            if (count == 0 || (count < 0 && errno != EINTR))
                 return false;
             if (count > 0)
                 bytes.remove_prefix(static_cast<std::size_t>(count));
@@ -434,17 +485,61 @@ namespace {
         return true;
     }
 
+    constexpr std::string_view kTemporarySuffix = ".tmp";
+
+    // "Rurized.ini.Ab12Cd.tmp" for path "Rurized.ini": the name of a temporary file of a write.
+    bool IsTemporaryName(std::string_view name, std::string_view fileName)
+    {
+        constexpr std::size_t kRandom = 6;
+        const std::size_t prefix = fileName.size() + 1;
+        if (name.size() != prefix + kRandom + kTemporarySuffix.size()
+            || name.substr(0, fileName.size()) != fileName || name[fileName.size()] != '.'
+            || name.substr(prefix + kRandom) != kTemporarySuffix)
+            return false;
+        const std::string_view random = name.substr(prefix, kRandom);
+        return std::all_of(random.begin(), random.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        });
+    }
+
+    // Removes the temporary files of writes that were killed before their rename. A write holds
+    // the lock of its temporary file until it closes it, so a file whose lock is free is left over.
+    void RemoveLeftovers(const std::string& path)
+    {
+        const std::string folder = DirName(path);
+        DIR* listing = opendir(folder.c_str());
+        if (!listing)
+            return;
+        while (const dirent* entry = readdir(listing)) {
+            if (!IsTemporaryName(entry->d_name, std::string_view(path).substr(folder.size())))
+                continue;
+            const std::string leftover = folder + entry->d_name;
+            const int fd = open(leftover.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+            if (fd < 0)
+                continue;
+            struct stat status { };
+            if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
+                && flock(fd, LOCK_EX | LOCK_NB) == 0)
+                unlink(leftover.c_str());
+            close(fd);
+        }
+        closedir(listing);
+    }
+
     // Writes bytes to a fresh file beside path and renames it over path, so that the file is
     // always either the old or the new one, never half written.
     bool ReplaceFile(const std::string& path, std::string_view bytes, mode_t mode)
     {
-        std::string temporary = path + ".XXXXXX";
-        const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+        RemoveLeftovers(path);
+        std::string temporary = path + ".XXXXXX" + std::string(kTemporarySuffix);
+        const int fd
+            = mkostemps(temporary.data(), static_cast<int>(kTemporarySuffix.size()), O_CLOEXEC);
         if (fd < 0)
             return false;
-        bool ok = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
-        ok = close(fd) == 0 && ok;
-        ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
+        bool ok = flock(fd, LOCK_EX) == 0 && WriteAll(fd, bytes) && fchmod(fd, mode) == 0
+            && SyncFile(fd) == 0;
+        ok = CloseFile(fd) == 0 && ok;
+        ok = ok && RenameFile(temporary.c_str(), path.c_str()) == 0;
         if (!ok) {
             unlink(temporary.c_str());
             return false;
@@ -601,6 +696,8 @@ namespace {
 std::string IniDir() { return WithOneSlash(DirOverride().empty() ? ProgramDir() : DirOverride()); }
 
 void SetIniDir(std::string dir) { DirOverride() = std::move(dir); }
+
+void SetFileCalls(FileCalls calls) { CallsInForce() = std::move(calls); }
 
 std::string IniPath() { return IniDir() + std::string(kFileName); }
 

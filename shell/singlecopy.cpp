@@ -19,8 +19,12 @@ QString LockPath()
 SingleCopy::SingleCopy()
     : lock_(LockPath())
 {
-    // Age alone never makes the lock stale; a dead owner does.
-    lock_.setStaleLockTime(0);
+    // A lock whose owner has died is stale. So is one that is older than this and still holds
+    // no owner at all: a copy killed after it created the lock file and before it wrote its
+    // process id into it leaves such an empty file, which would otherwise refuse every later
+    // start. A running copy keeps an operating-system lock on the file, so its lock is never
+    // taken over, however old.
+    lock_.setStaleLockTime(2000);
 }
 
 bool SingleCopy::Acquire() { return lock_.tryLock(0); }

@@ -23,12 +23,20 @@ sleep 0.3
 # Before the search nothing is lit; after it the chord window shows C mM7, whose minor third
 # (the fourth cell) is lit yellow. The search only runs when the drop filled a box.
 [ "$(pixel $((cx + 44 + 3 * 28 + 14)) $((cy + 18)))" != "255,255,0" ] || fail "a cell was lit before the search"
+# While the search steps through the chords the cell flashes with every minor chord, so wait
+# until it stays lit: ten looks in a row, far longer than one chord is shown.
 click_in "$search" 196 14 # Start
-for _ in $(seq 100); do
-    [ "$(pixel $((cx + 44 + 3 * 28 + 14)) $((cy + 18)))" = "255,255,0" ] && break
+lit=0
+for _ in $(seq 300); do
+    if [ "$(pixel $((cx + 44 + 3 * 28 + 14)) $((cy + 18)))" = "255,255,0" ]; then
+        lit=$((lit + 1))
+        [ $lit -lt 10 ] || break
+    else
+        lit=0
+    fi
     sleep 0.1
 done
-[ "$(pixel $((cx + 44 + 3 * 28 + 14)) $((cy + 18)))" = "255,255,0" ] || fail "the search did not run: the drop did not reach the box"
+[ $lit -ge 10 ] || fail "the search did not run: the drop did not reach the box"
 sleep 1 # the dialog's closing shake
 
 click_button "$main" $CLOSE_BUTTON

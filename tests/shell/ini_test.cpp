@@ -1,15 +1,21 @@
 #include "shell/ini.h"
+#include "shell/ini_seam.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -198,6 +204,11 @@ const WriteRow kWriteRows[] = {
     { "FirstSectionWins", "[S]\r\nk=1\r\n[s]\r\nk=2\r\n", "s", "K", "3",
         "[S]\r\nk=3\r\n[s]\r\nk=2\r\n" },
     { "KeysBeforeAnySectionAreNotTouched", "k=1\r\n", "S", "k", "2", "k=1\r\n[S]\r\nk=2\r\n" },
+    { "LoneCrEndsTheLastLine", "[S]\r\nk=v\r", "T", "k", "w", "[S]\r\nk=v\r\n[T]\r\nk=w\r\n" },
+    { "LoneCrEndsTheSectionsLastLine", "[S]\r\nk=v\r", "S", "j", "w", "[S]\r\nk=v\r\nj=w\r\n" },
+    { "BlanksAroundAValueAreKept", "[S]\r\nk=1\r\n", "S", "k", " \t増 ",
+        "[S]\r\nk=\" \t\x91\x9D \"\r\n" },
+    { "QuotesAroundAValueAreKept", std::nullopt, "S", "k", "'x'", "[S]\r\nk=\"'x'\"\r\n" },
 };
 
 class Writes : public IniFile, public ::testing::WithParamInterface<WriteRow> { };
@@ -334,13 +345,192 @@ TEST_F(IniFile, ReadOnlyFolderIsLeftAlone)
     EXPECT_EQ(Listing(dir_), std::set<std::string> { "Rurized.ini" });
 }
 
-TEST_F(IniFile, FolderInPlaceOfTheFile)
+// System calls that fail as a full disk or a failing device makes them fail, each at its own
+// step of replacing the file.
+struct FaultRow {
+    const char* name;
+    std::function<ini::FileCalls()> calls;
+    bool succeeds;
+};
+
+void PrintTo(const FaultRow& row, std::ostream* out) { *out << row.name; }
+
+ssize_t Fail(int error)
 {
-    fs::create_directory(Path());
-    EXPECT_EQ(ini::ReadIni("S", "k"), "");
-    EXPECT_EQ(ini::WriteIni("S", "k", "1"), 0);
-    EXPECT_TRUE(fs::is_directory(Path()));
-    EXPECT_TRUE(fs::is_empty(Path()));
+    errno = error;
+    return -1;
+}
+
+// Each row's calls, made afresh for each test so that their counts start at zero.
+const FaultRow kFaultRows[] = {
+    { "DiskFullAtOnce",
+        [] {
+            ini::FileCalls calls;
+            calls.write = [](int, const void*, std::size_t) { return Fail(ENOSPC); };
+            return calls;
+        },
+        false },
+    { "DiskFullHalfWay",
+        [] {
+            ini::FileCalls calls;
+            calls.write = [room = std::make_shared<std::size_t>(8)](
+                              int fd, const void* bytes, std::size_t count) {
+                if (*room == 0)
+                    return Fail(ENOSPC);
+                const ssize_t done = write(fd, bytes, std::min(count, *room));
+                *room -= static_cast<std::size_t>(std::max<ssize_t>(done, 0));
+                return done;
+            };
+            return calls;
+        },
+        false },
+    { "WriteMakesNoProgress",
+        [] {
+            ini::FileCalls calls;
+            calls.write = [](int, const void*, std::size_t) -> ssize_t { return 0; };
+            return calls;
+        },
+        false },
+    { "IoErrorOnSync",
+        [] {
+            ini::FileCalls calls;
+            calls.fsync = [](int) { return static_cast<int>(Fail(EIO)); };
+            return calls;
+        },
+        false },
+    { "IoErrorOnClose",
+        [] {
+            ini::FileCalls calls;
+            calls.close = [](int fd) {
+                close(fd);
+                return static_cast<int>(Fail(EIO));
+            };
+            return calls;
+        },
+        false },
+    { "RenameFails",
+        [] {
+            ini::FileCalls calls;
+            calls.rename = [](const char*, const char*) { return static_cast<int>(Fail(EIO)); };
+            return calls;
+        },
+        false },
+    { "InterruptedShortWritesGoOn",
+        [] {
+            ini::FileCalls calls;
+            calls.write = [interruptions = std::make_shared<int>(3)](
+                              int fd, const void* bytes, std::size_t count) {
+                if ((*interruptions)-- > 0)
+                    return Fail(EINTR);
+                return write(fd, bytes, std::min<std::size_t>(count, 3));
+            };
+            return calls;
+        },
+        true },
+};
+
+class Faults : public IniFile, public ::testing::WithParamInterface<FaultRow> {
+protected:
+    void TearDown() override
+    {
+        ini::SetFileCalls({});
+        IniFile::TearDown();
+    }
+};
+
+TEST_P(Faults, LeaveThePreviousFileWhole)
+{
+    const std::string before = "[S]\r\nk=1\r\n";
+    WriteBytes(Path(), before);
+    SetOldTime(Path());
+    ini::SetFileCalls(GetParam().calls());
+    if (GetParam().succeeds) {
+        EXPECT_NE(ini::WriteIni("S", "k", "増2"), 0);
+        EXPECT_EQ(ini::ReadIni("S", "k"), "増2");
+    } else {
+        EXPECT_EQ(ini::WriteIni("S", "k", "増2"), 0);
+        EXPECT_EQ(Bytes(Path()), before);
+        EXPECT_EQ(ModifiedAt(Path()).tv_sec, 1000000000);
+    }
+    EXPECT_EQ(Listing(dir_), std::set<std::string> { "Rurized.ini" });
+
+    // The next write, on a healthy disk again, goes through.
+    ini::SetFileCalls({});
+    EXPECT_NE(ini::WriteIni("S", "j", "3"), 0);
+    EXPECT_EQ(ini::ReadIni("S", "j"), "3");
+}
+
+TEST_P(Faults, CreateNoFile)
+{
+    ini::SetFileCalls(GetParam().calls());
+    EXPECT_EQ(ini::WriteIni("S", "k", "1") != 0, GetParam().succeeds);
+    EXPECT_EQ(Listing(dir_).size(), GetParam().succeeds ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Faults, ::testing::ValuesIn(kFaultRows),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The temporary file of a write that was killed before its rename goes with the next write; a
+// file of another write still at work, or of the user, stays.
+TEST_F(IniFile, LeftoversOfKilledWritesGo)
+{
+    WriteBytes(Path(), "[S]\r\nk=1\r\n");
+    WriteBytes(Path() + ".Ab12Cd.tmp", "[S]\r\nk=");
+    WriteBytes(Path() + ".Ef34Gh.tmp", "[S]\r\nk=2");
+    const int busy = open((Path() + ".Ef34Gh.tmp").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(busy, LOCK_EX), 0);
+    const char* kept[] = { "Rurized.ini.backup", "Rurized.ini.Ab12C.tmp", "Rurized.ini.Ab-2Cd.tmp",
+        "Other.ini.Ab12Cd.tmp", "Rurized.ini.Ab12Cd.txt" };
+    for (const char* name : kept)
+        WriteBytes(dir_ + "/" + name, "mine");
+    fs::create_directory(Path() + ".Ij56Kl.tmp");
+
+    EXPECT_NE(ini::WriteIni("S", "k", "3"), 0);
+    close(busy);
+    std::set<std::string> expected(std::begin(kept), std::end(kept));
+    expected.insert({ "Rurized.ini", "Rurized.ini.Ef34Gh.tmp", "Rurized.ini.Ij56Kl.tmp" });
+    EXPECT_EQ(Listing(dir_), expected);
+}
+
+// Things in place of the file that reading must get past and writing must leave as they are.
+TEST_F(IniFile, NoRegularFileInItsPlace)
+{
+    const struct {
+        const char* name;
+        std::function<void(const std::string& path)> make;
+    } rows[] = {
+        { "folder", [](const std::string& path) { fs::create_directory(path); } },
+        { "fifo", [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); } },
+        { "link to a folder",
+            [&](const std::string& path) {
+                fs::create_directory(dir_ + "/folder");
+                fs::create_symlink("folder", path);
+            } },
+        { "link into a missing folder",
+            [](const std::string& path) { fs::create_symlink("missing/Rurized.ini", path); } },
+        { "link to itself",
+            [](const std::string& path) { fs::create_symlink("Rurized.ini", path); } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.make(Path());
+        const auto before = Listing(dir_);
+        const auto status = fs::symlink_status(Path());
+        EXPECT_EQ(ini::ReadIni("S", "k"), "");
+        EXPECT_EQ(ini::WriteIni("S", "k", "1"), 0);
+        EXPECT_EQ(Listing(dir_), before);
+        EXPECT_EQ(fs::symlink_status(Path()).type(), status.type());
+        fs::remove_all(Path());
+        fs::remove_all(dir_ + "/folder");
+    }
+}
+
+TEST_F(IniFile, DanglingLinkGetsItsFileCreated)
+{
+    fs::create_symlink("settings.ini", Path());
+    EXPECT_NE(ini::WriteIni("S", "k", "1"), 0);
+    EXPECT_TRUE(fs::is_symlink(Path()));
+    EXPECT_EQ(Bytes(dir_ + "/settings.ini"), "[S]\r\nk=1\r\n");
 }
 
 TEST_F(IniFile, WritesThroughAChainOfLinks)
