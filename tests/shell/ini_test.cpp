@@ -460,7 +460,7 @@ TEST_P(Faults, LeaveThePreviousFileWhole)
     EXPECT_EQ(ini::ReadIni("S", "j"), "3");
 }
 
-TEST_P(Faults, CreateNoFile)
+TEST_P(Faults, MakeAFileOnlyWhenTheWriteGoesThrough)
 {
     ini::SetFileCalls(GetParam().calls());
     EXPECT_EQ(ini::WriteIni("S", "k", "1") != 0, GetParam().succeeds);
