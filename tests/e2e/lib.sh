@@ -12,7 +12,9 @@ cp "$build/Rurized" "$build/Rurized.html" "$program/"
 export XDG_RUNTIME_DIR=$work/run
 ini=$program/Rurized.ini
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# -noreset: when its last client goes, an X server resets itself and hangs up on the clients
+# that connect meanwhile, as a program started right after another one ended does.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
