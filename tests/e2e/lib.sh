@@ -40,12 +40,26 @@ start_program() {
     pid=$!
 }
 
+# Prints the first shown window that xdotool's search options (all but $1) find, waiting up to
+# $1 seconds. A search fails when a window goes while it looks at it (the splash goes at every
+# start), so it looks again rather than wait with --sync.
+find_window() {
+    local id tries=$(($1 * 10))
+    shift
+    for _ in $(seq $tries); do
+        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
 # Waits for a shown window whose title is exactly $1 and prints its id.
 wait_window() {
-    local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) ||
-        fail "no window titled '$1'"
-    echo "$id"
+    find_window 15 --name "^$1\$" || fail "no window titled '$1'"
 }
 
 # Succeeds when no shown window has the title $1 (after up to five seconds).
