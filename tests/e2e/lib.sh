@@ -16,7 +16,9 @@ ini=$program/Rurized.ini
 # QT_SCALE_FACTOR (a whole number here) they cover that many screen pixels each.
 zoom=${QT_SCALE_FACTOR:-1}
 
-Xvfb -displayfd 3 -screen 0 $((1280 * zoom))x$((800 * zoom))x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# -noreset: when its last client goes, an X server resets itself and hangs up on the clients
+# that connect meanwhile, as a program started right after another one ended does.
+Xvfb -displayfd 3 -screen 0 $((1280 * zoom))x$((800 * zoom))x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
@@ -42,12 +44,26 @@ start_program() {
     pid=$!
 }
 
+# Prints the first shown window that xdotool's search options (all but $1) find, waiting up to
+# $1 seconds. A search fails when a window goes while it looks at it (the splash goes at every
+# start), so it looks again rather than wait with --sync.
+find_window() {
+    local id tries=$(($1 * 10))
+    shift
+    for _ in $(seq $tries); do
+        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
 # Waits for a shown window whose title is exactly $1 and prints its id.
 wait_window() {
-    local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) ||
-        fail "no window titled '$1'"
-    echo "$id"
+    find_window 15 --name "^$1\$" || fail "no window titled '$1'"
 }
 
 # Succeeds when no shown window has the title $1 (after up to five seconds).

@@ -19,26 +19,11 @@ gate=$work/gate
 mkfifo "$gate"
 exec 4<>"$gate"
 
-# Prints the first shown window that xdotool's search options $@ find, waiting up to 30 seconds.
-# While copies start and end, windows come and go, and a search fails when a window goes while
-# it looks at it, so it looks again rather than wait with --sync.
-find_window() {
-    local id
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
-        [ -z "$id" ] || {
-            echo "$id"
-            return 0
-        }
-        sleep 0.1
-    done
-    return 1
-}
-
 # Dismisses the message of refused copy $1 with Return and checks that the copy ends normally.
 dismiss() {
     local message
-    message=$(find_window --all --pid "$1" --name '^Rurized$') || fail "copy $1 shows no message"
+    message=$(find_window 30 --all --pid "$1" --name '^Rurized$') ||
+        fail "copy $1 shows no message"
     xdotool windowfocus --sync "$message" key Return
     wait_exit "$1"
     [ "$status" = 0 ] || fail "the refused copy $1 ended with status $status"
@@ -58,7 +43,7 @@ race() {
     done
     printf '\n%.0s' $(seq $COPIES) >&4
 
-    main=$(find_window --name '^Rurized $') || fail "no copy runs"
+    main=$(find_window 60 --name '^Rurized $') || fail "no copy runs"
     pid=$(xdotool getwindowpid "$main")
     for _ in $(seq 600); do
         shown=$(xdotool search --onlyvisible --name '^Rurized$' 2>/dev/null | wc -l || true)
@@ -101,7 +86,7 @@ tr -d '\r' <"$ini" | grep -qx 'Left=3000' || fail "the running copy did not keep
 : >"$XDG_RUNTIME_DIR/Rurized.lock"
 touch -d '2001-09-09 01:46:40' "$XDG_RUNTIME_DIR/Rurized.lock"
 start_program
-main=$(find_window --name '^Rurized $') || fail "an empty lock keeps the next copy out"
+main=$(find_window 15 --name '^Rurized $') || fail "an empty lock keeps the next copy out"
 click_button "$main" $CLOSE_BUTTON
 wait_exit "$pid"
 [ "$status" = 0 ] || fail "the copy after an empty lock did not end normally"
