@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Shut-down under load, again and again: every run starts the program, opens every window,
+# starts a chord search and, while it runs, closes the program with cmdClose. Each run must end
+# normally and leave a complete settings file with its sections and keys in the order the
+# windows close. Every other run starts without a settings file, so that order is the order of
+# the writes; the others rewrite the file the run before left.
+# Usage: shutdown_loop.sh BUILD_FOLDER [RUNS]
+set -euo pipefail
+source "$(dirname "$0")/lib.sh" "$1"
+runs=${2:-100}
+
+readonly SCALE_BUTTON=0 KEY_BUTTON=1 CHORD_BUTTON=2 REFERENCE_BUTTON=3 MEMO_BUTTON=4 \
+    HELP_BUTTON=6 CLOSE_BUTTON=8
+
+matrix_keys=$(for slot in $(seq 0 18); do echo "Matrix$slot"; done)
+expected="[Scale]
+Cromatic
+Top
+Left
+[Key]
+Top
+Left
+[Chord]
+Cromatic
+$matrix_keys
+Top
+Left
+HighSpeed
+[Memo]
+Top
+Left
+[Reference]
+Top
+Left
+[Main]
+Top
+Left
+WindowFlag"
+
+# The settings file as its section heads and key names, one per line, in file order.
+skeleton() {
+    tr -d '\r' <"$ini" | LC_ALL=C sed -e '/^\[/b' -e 's/=.*//'
+}
+
+# A checksum of the chord window's note cells and names, to see the search step through it.
+chord_cells() {
+    import -window "$1" -crop 340x60+40+10 +repage rgb:- | md5sum
+}
+
+for run in $(seq "$runs"); do
+    [ $((run % 2)) = 0 ] || rm -f "$ini"
+    start_program
+    main=$(wait_window "Rurized ")
+    click_button "$main" $HELP_BUTTON
+    wait_window "Rurized ヘルプ" >/dev/null
+    click_button "$main" $SCALE_BUTTON
+    wait_window ScaleView >/dev/null
+    click_button "$main" $KEY_BUTTON
+    wait_window RavAvud >/dev/null
+    click_button "$main" $MEMO_BUTTON
+    wait_window MemoPad >/dev/null
+    click_button "$main" $REFERENCE_BUTTON
+    wait_window ReferenceBook >/dev/null
+    click_button "$main" $CHORD_BUTTON # last, so that nothing covers its note cells
+    chord=$(wait_window VozuvIver)
+    read -r cx cy < <(window_position "$chord")
+    click_in "$chord" 363 60 # cmdSarch
+    search=$(wait_window "VozuvIver - Search")
+    read -r sx sy < <(window_position "$search")
+
+    # Every fourth run ticks NoRefresh: the search then ends at once and the dialog shakes
+    # while the program closes; in the others the chord window steps through every chord.
+    [ $((run % 4)) != 0 ] || click_in "$search" 54 86
+    drag_between $((cx + 58)) $((cy + 24)) $((sx + 57)) $((sy + 14))
+    before=$(chord_cells "$chord")
+    click_in "$search" 196 14 # Start
+    for _ in $(seq 50); do
+        [ "$(chord_cells "$chord")" = "$before" ] || break
+        sleep 0.05
+    done
+    [ "$(chord_cells "$chord")" != "$before" ] || fail "run $run: the search did not start"
+
+    click_button "$main" $CLOSE_BUTTON
+    wait_exit "$pid"
+    [ "$status" = 0 ] || fail "run $run: the program ended with status $status"
+    [ "$(skeleton)" = "$expected" ] || fail "run $run: settings file incomplete or out of order:
+$(tr -d '\r' <"$ini")"
+    high_speed=$([ $((run % 4)) = 0 ] && echo 1 || echo 0)
+    tr -d '\r' <"$ini" | grep -qx "HighSpeed=$high_speed" || fail "run $run: HighSpeed not $high_speed"
+    ! grep -v $'\r$' "$ini" | grep -q . || fail "run $run: a line without CRLF"
+done
+echo "shut-down under load, $runs runs: passed"
