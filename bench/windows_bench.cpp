@@ -7,6 +7,7 @@
 #include "search/DialogSarch.h"
 #include "shell/ini.h"
 #include "shell/registry.h"
+#include "shell/ui.h"
 #include "shell/windows.h"
 
 #include <QApplication>
@@ -151,6 +152,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ui::SetProgramFonts(); // as the program does
     QTemporaryDir settings; // the benchmark never touches the program's own settings file
     ini::SetIniDir(QDir(settings.path()).path().toStdString());
     WindowRegistry windows;

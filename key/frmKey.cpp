@@ -156,18 +156,24 @@ void frmKey::ShowKey()
     const auto dominant = static_cast<std::size_t>(theory::DominantKey(k));
     const auto subdominant = static_cast<std::size_t>(theory::SubdominantKey(k));
 
-    imgMainKey->setPixmap(KeyPicture(k));
     lblKDS[0]->setText(KeyName[main].major);
     lblKDS[1]->setText(KeyName[main].minor);
-    imgDominant->setPixmap(KeyPicture(theory::DominantKey(k)));
     lblKDS[2]->setText(KeyName[dominant].major);
     lblKDS[3]->setText(KeyName[dominant].minor);
-    imgSubdominant->setPixmap(KeyPicture(theory::SubdominantKey(k)));
     lblKDS[4]->setText(KeyName[subdominant].major);
     lblKDS[5]->setText(KeyName[subdominant].minor);
+    if (shown_)
+        ShowPictures();
 
     vsbUpDown->setValue(k);
     vsbCb->setValue(KeyName[main].chromatic);
+}
+
+void frmKey::ShowPictures()
+{
+    imgMainKey->setPixmap(KeyPicture(k));
+    imgDominant->setPixmap(KeyPicture(theory::DominantKey(k)));
+    imgSubdominant->setPixmap(KeyPicture(theory::SubdominantKey(k)));
 }
 
 void frmKey::vsbUpDown_Change(int value)
@@ -193,7 +199,6 @@ void frmKey::RenderForScreen()
         picturesRatio_ = devicePixelRatioF();
         imgKeyG.fill(QPixmap());
         imgKeyF.fill(QPixmap());
-        ShowKey();
     }
     for (int i = 0; i < theory::kKeyCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
@@ -202,6 +207,7 @@ void frmKey::RenderForScreen()
         if (imgKeyF[index].isNull())
             imgKeyF[index] = keypainter::Paint(keypainter::Clef::Bass, i, picturesRatio_);
     }
+    ShowPictures();
 }
 
 void frmKey::showEvent(QShowEvent* event)
@@ -210,6 +216,7 @@ void frmKey::showEvent(QShowEvent* event)
         connect(windowHandle(), &QWindow::screenChanged, this, &frmKey::RenderForScreen);
         followsScreen_ = true;
     }
+    shown_ = true;
     RenderForScreen();
     QWidget::showEvent(event);
 }

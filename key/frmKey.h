@@ -37,9 +37,9 @@ public:
     QLabel* imgDominant;
     QLabel* imgSubdominant;
 
-    // The picture library, never shown: picture k has the signature of key index k. A picture
-    // is drawn when it is first needed, so loading the window hidden draws only the three it
-    // shows; the first show draws the rest, so that no step of a dragged bar waits for drawing.
+    // The picture library, never shown: picture k has the signature of key index k. The first
+    // show draws it all, so that no step of a dragged bar waits for drawing; loaded hidden at
+    // start-up, the window draws nothing, and its three picture boxes stay empty until then.
     std::array<QPixmap, theory::kKeyCount> imgKeyG;
     std::array<QPixmap, theory::kKeyCount> imgKeyF;
 
@@ -65,6 +65,8 @@ private:
     void CreateControls();
     // Picture k of the current clef, drawn now if it is not yet.
     const QPixmap& KeyPicture(int index);
+    // Puts the pictures of key k, its dominant and subdominant into the three picture boxes.
+    void ShowPictures();
     void RenderForScreen();
 
     void vsbUpDown_Change(int value);
@@ -73,5 +75,6 @@ private:
 
     int k = theory::kKeyOfC;
     qreal picturesRatio_ = 0;
+    bool shown_ = false;
     bool followsScreen_ = false;
 };

@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     fonts.Wait();
+    ui::SetProgramFonts();
 
     // A second copy ends here, before it reads or writes the settings file.
     SingleCopy copy;

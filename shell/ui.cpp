@@ -39,17 +39,19 @@ QStringList PGothicFamilies()
     return { "ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPAexGothic", "sans-serif" };
 }
 
-// The families from the first one this system has onward. For a family it lacks, Qt searches
-// fontconfig's fallbacks anew for every size and weight asked for, which costs more than
-// loading the font: about a millisecond each at start-up.
-static QStringList FromFirstInstalled(const QStringList& families)
+// The first family of the list this system has, alone (the generic last one when it has none).
+// For every further family a font names, Qt asks fontconfig for that family's fallbacks as it
+// loads the font, once per script of the text shown: the splash alone paid about ten million
+// instructions for it before the launcher could appear. With one family, fallbacks are looked
+// up only for a character the font lacks.
+static QStringList FirstInstalled(const QStringList& families)
 {
     const QStringList installed = QFontDatabase::families();
-    for (qsizetype i = 0; i < families.size(); ++i) {
-        if (installed.contains(families[i], Qt::CaseInsensitive))
-            return families.mid(i);
+    for (const QString& family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return { family };
     }
-    return families;
+    return { families.last() };
 }
 
 static QFont FontOf(const QStringList& families, double points, bool bold)
@@ -63,14 +65,20 @@ static QFont FontOf(const QStringList& families, double points, bool bold)
 
 QFont GothicFont(double points, bool bold)
 {
-    static const QStringList families = FromFirstInstalled(GothicFamilies());
+    static const QStringList families = FirstInstalled(GothicFamilies());
     return FontOf(families, points, bold);
 }
 
 QFont PGothicFont(double points, bool bold)
 {
-    static const QStringList families = FromFirstInstalled(PGothicFamilies());
+    static const QStringList families = FirstInstalled(PGothicFamilies());
     return FontOf(families, points, bold);
+}
+
+void SetProgramFonts()
+{
+    QApplication::setFont(PGothicFont(9));
+    QApplication::setFont(GothicFont(9), "QComboBox");
 }
 
 QString ArrayName(const char* name, int index)
@@ -159,7 +167,8 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
 {
     auto* list = new QComboBox(parent);
     Place(list, name, twips);
-    list->setFont(GothicFont(9));
+    if (const QFont face = GothicFont(9); list->font() != face)
+        list->setFont(face);
     QPalette palette = list->palette();
     for (QPalette::ColorRole role : { QPalette::Base, QPalette::Button, QPalette::Window })
         palette.setColor(role, Color(background));

@@ -62,6 +62,11 @@ QStringList PGothicFamilies();
 QFont GothicFont(double points, bool bold = false);
 QFont PGothicFont(double points, bool bold = false);
 
+// The program's faces, set once at start: text in the proportional Gothic at 9 pt unless a
+// control names its own, drop-down lists in the monospaced one. A list that starts in its face
+// is never told of a change of face, which would build its popup at once.
+void SetProgramFonts();
+
 // A text of the theory tables (UTF-8) as Qt holds it.
 inline QString Utf8(std::string_view text)
 {

@@ -75,6 +75,10 @@ TEST_F(KeyWindow, LoadsHiddenAtCMajorOnTheTrebleClef)
     EXPECT_EQ(Bar("vsbClef")->value(), 0);
     EXPECT_EQ(Bar("vsbClef")->maximum(), 1);
     EXPECT_EQ(Names(), kKeys[0].names);
+    // Hidden, it has drawn no picture yet; its first show draws them.
+    for (const char* picture : { "imgMainKey", "imgDominant", "imgSubdominant" })
+        EXPECT_TRUE(Label(picture)->pixmap().isNull()) << picture;
+    window->show();
     EXPECT_TRUE(Shows(Clef::Treble, 7, 6, 8));
     EXPECT_EQ(Label("imgMainKey")->pixmap().deviceIndependentSize(), QSizeF(93, 74));
     EXPECT_EQ(
@@ -97,6 +101,7 @@ TEST_F(KeyWindow, LoadsHiddenAtCMajorOnTheTrebleClef)
 
 TEST_F(KeyWindow, EachKeyShowsItsDominantAndSubdominantWhicheverBarChoosesIt)
 {
+    window->show();
     for (const char* chooser : { "vsbUpDown", "vsbCb" }) {
         for (const KeyRow& row : kKeys) {
             Bar("vsbUpDown")->setValue(3); // a key in no row, so every bar really moves
@@ -125,6 +130,7 @@ TEST_F(KeyWindow, FromCSharpToDFlatTheSignatureBarJumpsToFiveFlatsOnce)
 
 TEST_F(KeyWindow, ClefSwitchReplacesThePicturesAndNothingElse)
 {
+    window->show();
     Bar("vsbUpDown")->setValue(0);
     const QStringList names = Names();
     Bar("vsbClef")->setValue(1);
@@ -140,7 +146,7 @@ TEST_F(KeyWindow, ClefSwitchReplacesThePicturesAndNothingElse)
 
 TEST_F(KeyWindow, ShownItDrawsTheKeysOfBothClefsRight)
 {
-    window->show(); // loaded hidden it drew three pictures; shown, it draws the rest
+    window->show();
     for (int clef : { 1, 0 }) {
         Bar("vsbClef")->setValue(clef);
         for (const KeyRow& row : kKeys) {

@@ -1,6 +1,11 @@
 #include "shell/ui.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QRawFont>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +48,31 @@ TEST(Ui, FontsAreJapaneseGothicsAtTheirPixelSize)
     // Without the MS fonts, the first of the fallbacks this machine has (fonts-ipafont-gothic).
     EXPECT_EQ(QFontInfo(ui::GothicFont(9)).family(), "IPAGothic");
     EXPECT_EQ(QFontInfo(ui::PGothicFont(8.25, true)).family(), "IPAPGothic");
+}
+
+// Each face is the one family this system has, so Qt never looks up fallbacks it does not need;
+// a character that family lacks still finds another face.
+TEST(Ui, FontsNameOneInstalledFamilyAndStillFindOthersForWhatTheyLack)
+{
+    for (const QFont& font : { ui::GothicFont(9), ui::PGothicFont(9) }) {
+        EXPECT_EQ(font.families().size(), 1) << font.families().join(", ").toStdString();
+        EXPECT_EQ(QFontInfo(font).family(), font.families().first());
+    }
+    const char32_t clef = 0x1D11E; // 𝄞
+    EXPECT_FALSE(QRawFont::fromFont(ui::PGothicFont(9)).supportsCharacter(clef));
+    EXPECT_TRUE(QFontMetrics(ui::PGothicFont(9)).inFontUcs4(clef));
+}
+
+TEST(Ui, DropDownListsAndTheirPopupsShowTheMonospacedGothic)
+{
+    QWidget window;
+    window.setFont(ui::PGothicFont(9)); // a window's own face is not the list's
+    QComboBox* list = ui::DropDown(&window, "cmbTest", QRect(0, 0, 1500, 300), 0x000000, 0xFFFFFF);
+    list->addItems({ "Ionian", "Dorian" });
+    EXPECT_EQ(list->font(), ui::GothicFont(9));
+    list->showPopup();
+    EXPECT_EQ(list->view()->font().family(), ui::GothicFont(9).family());
+    list->hidePopup();
 }
 
 TEST(Ui, ArrayElementsAreNamedWithTheirIndex)
