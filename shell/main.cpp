@@ -21,11 +21,13 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    QApplication::setWindowIcon(ui::SvgIcon(QStringLiteral(":/pictures/icon.svg"), QSize(32, 32)));
     WindowRegistry registry;
     RegisterWindows(registry);
     frmMain launcher(registry);
     launcher.show();
+    // Drawn once the launcher is up, not before the splash: every window, shown or hidden,
+    // takes the icon from here.
+    QApplication::setWindowIcon(ui::SvgIcon(QStringLiteral(":/pictures/icon.svg"), QSize(32, 32)));
     const int status = QApplication::exec();
 
     // Windows closed at shut-down are deleted once the event loop comes round; let it.

@@ -78,7 +78,6 @@ QFont PGothicFont(double points, bool bold)
 void SetProgramFonts()
 {
     QApplication::setFont(PGothicFont(9));
-    QApplication::setFont(GothicFont(9), "QComboBox");
 }
 
 QString ArrayName(const char* name, int index)
@@ -167,8 +166,7 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
 {
     auto* list = new QComboBox(parent);
     Place(list, name, twips);
-    if (const QFont face = GothicFont(9); list->font() != face)
-        list->setFont(face);
+    list->setFont(GothicFont(9));
     QPalette palette = list->palette();
     for (QPalette::ColorRole role : { QPalette::Base, QPalette::Button, QPalette::Window })
         palette.setColor(role, Color(background));

@@ -62,9 +62,9 @@ QStringList PGothicFamilies();
 QFont GothicFont(double points, bool bold = false);
 QFont PGothicFont(double points, bool bold = false);
 
-// The program's faces, set once at start: text in the proportional Gothic at 9 pt unless a
-// control names its own, drop-down lists in the monospaced one. A list that starts in its face
-// is never told of a change of face, which would build its popup at once.
+// The program's face, set once at start: text in the proportional Gothic at 9 pt unless a
+// control names its own. So the memo's text box lays out its first, empty page in a face the
+// splash has loaded already, not in the system's default face.
 void SetProgramFonts();
 
 // A text of the theory tables (UTF-8) as Qt holds it.
