@@ -1,4 +1,4 @@
-#include "shell/fontconfig_warmup.h"
+#include "shell/font_warmup.h"
 #include "shell/frmMain.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
@@ -6,13 +6,14 @@
 #include "shell/windows.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 
 int main(int argc, char* argv[])
 {
-    FontConfigWarmUp fonts;
+    FontWarmUp fonts;
     QApplication app(argc, argv);
-    fonts.Wait();
-    ui::SetProgramFonts();
+    fonts.ListFonts();
+    const auto listed = qScopeGuard([&fonts] { fonts.Wait(); }); // before the application ends
 
     // A second copy ends here, before it reads or writes the settings file.
     SingleCopy copy;
