@@ -79,10 +79,7 @@ QFont PGothicFont(double points, bool bold)
     return FontOf(families, points, bold);
 }
 
-void SetProgramFonts()
-{
-    QApplication::setFont(PGothicFont(9));
-}
+void SetProgramFonts() { QApplication::setFont(PGothicFont(9)); }
 
 QString ArrayName(const char* name, int index)
 {
