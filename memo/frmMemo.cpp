@@ -10,6 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <array>
@@ -39,16 +42,39 @@ std::int32_t RoundUnit(qreal value)
         std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// A button whose face is exactly its pen colour, with a raised edge that sinks while pressed:
+// the style's own gradient would lighten red 255 to pink. Painted here rather than through a
+// style sheet, which would bring in the style sheet machinery for four buttons.
+class ColourButton final : public QPushButton {
+public:
+    ColourButton(QWidget* parent, QColor face)
+        : QPushButton(parent)
+        , face_(face)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), face_);
+        qDrawShadePanel(&painter, rect(), QPalette(QColor(0xD4, 0xD0, 0xC8)), isDown(), 2);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+
+private:
+    QColor face_;
+};
+
 QPushButton* MakeColourButton(QWidget* parent, const char* name, int left, std::uint32_t face)
 {
-    auto* button = new QPushButton(parent);
+    auto* button = new ColourButton(parent, ui::Color(face));
     ui::Place(button, name, QRect(left, 0, 270, 255));
-    // A flat face in exactly the pen colour, with a raised edge that sinks while pressed; the
-    // style's own gradient would lighten red 255 to pink.
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1;"
-                                         " border: 2px outset #D4D0C8; }"
-                                         "QPushButton:pressed { border-style: inset; }")
-                              .arg(ui::Color(face).name()));
     return button;
 }
 

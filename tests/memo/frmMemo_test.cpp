@@ -114,7 +114,10 @@ TEST_F(Memo, EachColourButtonChangesThePenColour)
               { "cmdBlue", QColor(0, 0, 255) }, { "cmdBlack", QColor(0, 0, 0) } };
     int x = 20;
     for (const auto& [button, color] : rows) {
-        QTest::mouseClick(memo->findChild<QPushButton*>(button), Qt::LeftButton);
+        QPushButton* face = memo->findChild<QPushButton*>(button);
+        // The face shows the pen colour itself, not a style's gradient of it.
+        EXPECT_EQ(face->grab().toImage().pixelColor(face->rect().center()), color) << button;
+        QTest::mouseClick(face, Qt::LeftButton);
         Stroke(Qt::LeftButton, { { x, 20 }, { x, 50 } });
         EXPECT_EQ(Pixel(x, 35), color) << button;
         x += 20;
