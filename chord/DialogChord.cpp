@@ -11,11 +11,6 @@
 
 namespace {
 
-constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr std::uint32_t kDarkGreen = 0x004000;
-constexpr std::uint32_t kPink = 0xFFC0FF;
-constexpr std::uint32_t kDarkPurple = 0x400040;
-
 // Slots 0..6 in the first row, 7..13 in the second, 14..18 in the third.
 QRect FrameTwips(int slot) { return QRect(60 + 780 * (slot % 7), 600 * (slot / 7), 795, 615); }
 
@@ -41,7 +36,8 @@ DialogChord::DialogChord(frmChord* chord)
         const bool degree = slot.group == theory::SlotGroup::Degree;
         auto* frame = new QFrame(this);
         ui::Place(frame, QStringLiteral("Frame%1").arg(i), FrameTwips(i));
-        ui::Paint(frame, degree ? kDarkGreen : kDarkPurple, degree ? kYellow : kPink);
+        ui::Paint(
+            frame, degree ? ui::kDarkGreen : ui::kDarkPurple, degree ? ui::kYellow : ui::kPink);
         const std::string_view names[] = { slot.defaultName, slot.alternativeName };
         for (int element = 0; element < 2; ++element) {
             // Each frame is the parent of its own pair, so the 19 pairs choose independently.

@@ -26,14 +26,7 @@
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kNavy = 0x400000;
 constexpr std::uint32_t kLightCyan = 0xFFFF80;
-constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kPink = 0xFFC0FF;
-constexpr std::uint32_t kDarkGreen = 0x004000;
-constexpr std::uint32_t kGreen = 0x00FF00;
 constexpr std::uint32_t kDarkRed = 0x000080;
 constexpr std::uint32_t kLightYellow = 0x80FFFF;
 
@@ -46,13 +39,13 @@ QPushButton* PictureButton(
     ui::Place(button, name, twips);
     button->setIcon(picture);
     button->setIconSize(QSize(14, 14));
-    ui::PaintButton(button, kBlack);
+    ui::PaintButton(button, ui::kBlack);
     return button;
 }
 
 void Light(QLabel* cell, bool lit)
 {
-    ui::Paint(cell, lit ? kYellow : kNavy, lit ? kBlack : kLightCyan);
+    ui::Paint(cell, lit ? ui::kYellow : ui::kNavy, lit ? ui::kBlack : kLightCyan);
 }
 
 } // namespace
@@ -65,7 +58,7 @@ frmChord::frmChord(WindowRegistry& registry)
     setObjectName(QStringLiteral("frmChord"));
     setWindowTitle(QStringLiteral("VozuvIver"));
     setFixedSize(ui::Px(5775), ui::Px(2100));
-    ui::PaintBackground(this, kBlack);
+    ui::PaintBackground(this, ui::kBlack);
 
     const char* const pictures[] = { "mixed", "sharp", "flat" };
     for (std::size_t i = 0; i < imgMode.size(); ++i)
@@ -78,8 +71,8 @@ frmChord::frmChord(WindowRegistry& registry)
     lblStructure = ui::Caption(this, "lblStructure", "Structure", QRect(660, 60, 735, 195));
     lblChord = ui::Caption(this, "lblChord", "ChordType", QRect(660, 720, 915, 195));
     lblTension = ui::Caption(this, "lblTension", "Tension", QRect(1800, 720, 615, 195));
-    cmbChordType
-        = ui::DropDown(this, "cmbChordType", QRect(660, 900, 1065, 300), kDarkGreen, kGreen);
+    cmbChordType = ui::DropDown(
+        this, "cmbChordType", QRect(660, 900, 1065, 300), ui::kDarkGreen, ui::kBrightGreen);
     CreateMatrix();
     CreateButtons();
     CreateDiatonicArea();
@@ -118,7 +111,7 @@ void frmChord::CreateMatrix()
         ui::Place(name, ui::ArrayName("Matrix", i), QRect(left, top + 300, 405, 195));
         name->setFont(ui::PGothicFont(8.25));
         name->setAlignment(Qt::AlignCenter);
-        ui::PaintText(name, slot.group == theory::SlotGroup::Degree ? kYellow : kPink);
+        ui::PaintText(name, slot.group == theory::SlotGroup::Degree ? ui::kYellow : ui::kPink);
         Matrix[static_cast<std::size_t>(i)] = name;
     }
 }
@@ -321,6 +314,6 @@ void frmChord::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.drawImage(0, 0, BackgroundTexture());
     // Line1 parts the matrix from the diatonic area.
-    painter.setPen(ui::Color(kWhite));
+    painter.setPen(ui::Color(ui::kWhite));
     painter.drawLine(ui::Px(60), ui::Px(1440), ui::Px(5700), ui::Px(1440));
 }

@@ -38,7 +38,6 @@ constexpr std::array<NameColours, 3> kNameColours { {
     { 0x00FF00, 0x00FF00, 0x004000 }, // dominant: green on dark green
     { 0x80FFFF, 0x80FFFF, 0x000040 }, // subdominant: light yellow on dark red
 } };
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 QScrollBar* MakeScrollBar(QWidget* parent, const char* name, int left, int maximum)
 {
@@ -118,7 +117,7 @@ void frmKey::CreateControls()
         QLabel* caption = MakeLabel(this, QStringLiteral("Label%1").arg(column + 1),
             captions[static_cast<std::size_t>(column)],
             QRect(left + kMajorWidth + kMinorWidth, kMargin, kCaptionWidth, kNameHeight));
-        ui::PaintText(caption, kWhite);
+        ui::PaintText(caption, ui::kWhite);
         captionLabels[static_cast<std::size_t>(column)] = caption;
     }
     Label1 = captionLabels[0];

@@ -21,12 +21,9 @@
 
 namespace {
 
-constexpr std::uint32_t kPurple = 0x400040;
-constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kRed = 0x0000FF;
 constexpr std::uint32_t kGreen = 0x008000;
 constexpr std::uint32_t kBlue = 0xFF0000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 // The eraser's width while dragging, whatever the pen width.
 constexpr int kEraserWidth = 10;
@@ -108,7 +105,7 @@ frmMemo::frmMemo()
 
 void frmMemo::CreateControls()
 {
-    cmdBlack = MakeColourButton(this, "cmdBlack", 0, kBlack);
+    cmdBlack = MakeColourButton(this, "cmdBlack", 0, ui::kBlack);
     cmdRed = MakeColourButton(this, "cmdRed", 300, kRed);
     cmdGreen = MakeColourButton(this, "cmdGreen", 600, kGreen);
     cmdBlue = MakeColourButton(this, "cmdBlue", 900, kBlue);
@@ -160,7 +157,7 @@ void frmMemo::CreateControls()
     Form_Resize();
 }
 
-void frmMemo::cmdBlack_Click() { picWorkSpace->SetForeColor(ui::Color(kBlack)); }
+void frmMemo::cmdBlack_Click() { picWorkSpace->SetForeColor(ui::Color(ui::kBlack)); }
 
 void frmMemo::cmdRed_Click() { picWorkSpace->SetForeColor(ui::Color(kRed)); }
 
@@ -198,7 +195,7 @@ void frmMemo::picWorkSpace_MouseDown(Qt::MouseButton button, QPointF position)
     if (button == Qt::LeftButton)
         picWorkSpace->Dot(position, picWorkSpace->ForeColor());
     else
-        picWorkSpace->Dot(position, ui::Color(kWhite));
+        picWorkSpace->Dot(position, ui::Color(ui::kWhite));
 }
 
 // Joins the last point to the pointer: in the pen colour with the left button alone, as a
@@ -211,7 +208,7 @@ void frmMemo::picWorkSpace_MouseMove(Qt::MouseButtons buttons, QPointF position)
         picWorkSpace->Line(last, position, picWorkSpace->ForeColor());
     } else if (buttons == Qt::RightButton) {
         picWorkSpace->SetDrawWidth(kEraserWidth);
-        picWorkSpace->Line(last, position, ui::Color(kWhite));
+        picWorkSpace->Line(last, position, ui::Color(ui::kWhite));
     } else {
         return;
     }
@@ -234,7 +231,7 @@ void frmMemo::resizeEvent(QResizeEvent*) { Form_Resize(); }
 void frmMemo::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), ui::Color(kPurple));
+    painter.fillRect(rect(), ui::Color(ui::kDarkPurple));
 }
 
 void frmMemo::closeEvent(QCloseEvent* event)

@@ -25,18 +25,18 @@ struct Entry {
     std::string_view text;
 };
 
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kYellow = 0x00FFFF; // the rows of I, IV and V
-constexpr std::uint32_t kGreen = 0x00FF00; // heading text
-constexpr std::uint32_t kDarkGreen = 0x004000; // heading background and the line
+using ui::kBlack;
+using ui::kBrightGreen; // heading text
+using ui::kDarkGreen; // heading background and the line
+using ui::kWhite;
+using ui::kYellow; // the rows of I, IV and V
 
 constexpr int kRowHeight = 195;
 
 // clang-format off
 constexpr std::array<Entry, 65> kSheet { {
     // The degree names: numeral, English, katakana, Japanese.
-    {   60,   60, 3735, Style::Heading, kGreen,  "音の名称" },
+    {   60,   60, 3735, Style::Heading, kBrightGreen, "音の名称" },
     {   60,  300,  435, Style::Numeral, kYellow, "I" },
     {  540,  300, 1080, Style::Text,    kYellow, "Tonic" },
     { 1650,  300, 1485, Style::Text,    kYellow, "トニック" },
@@ -67,7 +67,7 @@ constexpr std::array<Entry, 65> kSheet { {
     { 3165, 1740,  600, Style::Text,    kWhite,  "導音" },
 
     // The two characteristic chords: numeral, English, katakana.
-    {   60, 2040, 3735, Style::Heading, kGreen,  "特有なコード" },
+    {   60, 2040, 3735, Style::Heading, kBrightGreen, "特有なコード" },
     {   60, 2280,  435, Style::Numeral, kWhite,  "II 7" },
     {  540, 2280, 1305, Style::Text,    kWhite,  "DoppelDominant" },
     { 1950, 2280, 1485, Style::Text,    kWhite,  "ドッペルドミナント" },
@@ -78,7 +78,7 @@ constexpr std::array<Entry, 65> kSheet { {
     // Common tensions: the major key's chord and tensions left of Line1, the minor key's right.
     // The minor key's seventh is the major chord on the lowered seventh, so it reads "♭VII":
     // its tensions 9 and 13 are a dominant's.
-    {   60, 2820, 3735, Style::Heading, kGreen,  "よく使われるテンション" },
+    {   60, 2820, 3735, Style::Heading, kBrightGreen, "よく使われるテンション" },
     {   60, 3060,  435, Style::Numeral, kWhite,  "I" },
     {  540, 3060, 1215, Style::Text,    kWhite,  "9,13" },
     { 2070, 3060,  435, Style::Numeral, kWhite,  "Im" },

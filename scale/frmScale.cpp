@@ -20,11 +20,7 @@
 
 namespace {
 
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kNavy = 0x400000;
 constexpr std::uint32_t kCyan = 0xFFFF00;
-constexpr std::uint32_t kGreen = 0x00FF00;
-constexpr std::uint32_t kDarkGreen = 0x004000;
 
 constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Sharps;
 
@@ -38,7 +34,7 @@ frmScale::frmScale(WindowRegistry& registry)
     setObjectName(QStringLiteral("frmScale"));
     setWindowTitle(QStringLiteral("ScaleView"));
     setFixedSize(ui::Px(4455), ui::Px(1140));
-    ui::PaintBackground(this, kBlack);
+    ui::PaintBackground(this, ui::kBlack);
 
     vsbRoot = ui::VerticalBar(this, "vsbRoot", QRect(60, 60, 255, 1035), 11, 11);
     vsbMode
@@ -51,18 +47,18 @@ frmScale::frmScale(WindowRegistry& registry)
         cell->setFont(ui::GothicFont(9));
         cell->setAlignment(Qt::AlignCenter);
         cell->setFrameShape(QFrame::Box);
-        ui::Paint(cell, kNavy, kCyan);
+        ui::Paint(cell, ui::kNavy, kCyan);
         lblScale[j] = cell;
     }
     cmdOption = new QPushButton(this);
     ui::Place(cmdOption, QStringLiteral("cmdOption"), QRect(4140, 240, 270, 255));
     cmdOption->setIconSize(QSize(14, 14));
     cmdOption->setToolTip(QStringLiteral("音名の表記（混合／シャープ／フラット）"));
-    ui::PaintButton(cmdOption, kBlack);
+    ui::PaintButton(cmdOption, ui::kBlack);
     lblMode = ui::Caption(this, "lblMode", "Mode", QRect(600, 600, 495, 195));
 
-    cmbModeScale
-        = ui::DropDown(this, "cmbModeScale", QRect(660, 780, 3750, 300), kDarkGreen, kGreen);
+    cmbModeScale = ui::DropDown(
+        this, "cmbModeScale", QRect(660, 780, 3750, 300), ui::kDarkGreen, ui::kBrightGreen);
 
     QWidget::setTabOrder(vsbRoot, vsbMode);
     QWidget::setTabOrder(vsbMode, cmbModeScale);
@@ -123,7 +119,7 @@ void frmScale::ShowScale()
     const auto cells = theory::SpellScale(11 - vsbRoot->value(), scale, SpellingMode);
     for (std::size_t j = 0; j < cells.size(); ++j) {
         lblScale[j]->setText(ui::Utf8(cells[j].text));
-        ui::Paint(lblScale[j], cells[j].occupied ? kNavy : kBlack, kCyan);
+        ui::Paint(lblScale[j], cells[j].occupied ? ui::kNavy : ui::kBlack, kCyan);
     }
 }
 

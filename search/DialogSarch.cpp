@@ -32,20 +32,14 @@
 
 namespace {
 
-constexpr std::uint32_t kGreen = 0x00FF00;
-constexpr std::uint32_t kDarkGreen = 0x004000;
-constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
-
 QListWidget* ResultList(QWidget* parent, const char* name, const QRect& twips)
 {
     auto* list = new QListWidget(parent);
     ui::Place(list, name, twips);
     list->setFont(ui::GothicFont(9));
     QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, ui::Color(kDarkGreen));
-    palette.setColor(QPalette::Text, ui::Color(kGreen));
+    palette.setColor(QPalette::Base, ui::Color(ui::kDarkGreen));
+    palette.setColor(QPalette::Text, ui::Color(ui::kBrightGreen));
     list->setPalette(palette);
     return list;
 }
@@ -55,7 +49,7 @@ QLabel* Counter(QWidget* parent, const char* name, const QRect& twips)
     auto* label = new QLabel(parent);
     ui::Place(label, name, twips);
     label->setFont(ui::PGothicFont(9, true));
-    ui::PaintText(label, kYellow);
+    ui::PaintText(label, ui::kYellow);
     return label;
 }
 
@@ -71,7 +65,7 @@ DialogSarch::DialogSarch(WindowRegistry& registry)
     setObjectName(QStringLiteral("DialogSarch"));
     setWindowTitle(QStringLiteral("VozuvIver - Search"));
     setFixedSize(ui::Px(3285), ui::Px(1440));
-    ui::PaintBackground(this, kBlack);
+    ui::PaintBackground(this, ui::kBlack);
     CreateControls();
 
     connect(cmdCancel, &QPushButton::clicked, this, &DialogSarch::cmdCancel_Click);
@@ -229,7 +223,7 @@ void DialogSarch::SetControlsEnabled(bool enabled)
 bool DialogSarch::Matches(const frmChord& chord) const
 {
     // The chord as the window shows it: its 19 names and which of them are lit.
-    const QColor lit = ui::Color(kYellow);
+    const QColor lit = ui::Color(ui::kYellow);
     std::array<std::string, theory::kMatrixSlots> names;
     std::array<std::string_view, theory::kMatrixSlots> cells;
     std::uint32_t litMask = 0;

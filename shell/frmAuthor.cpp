@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kPurple = 0x800080;
 
 constexpr std::array<std::uint32_t, 6> kFade { 0xFFFFFF, 0xE0E0E0, 0xC0C0C0, 0x808080, 0x404040,
@@ -22,7 +21,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     auto* label = new QLabel(text, parent);
     ui::Place(label, name, twips);
     label->setFont(ui::PGothicFont(9));
-    ui::PaintText(label, kWhite);
+    ui::PaintText(label, ui::kWhite);
     // A click on any text closes the window like a click on the background.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
@@ -69,7 +68,7 @@ frmAuthor::frmAuthor()
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
     FadeStep = 0;
-    ui::Paint(this, kWhite, kWhite);
+    ui::Paint(this, ui::kWhite, ui::kWhite);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(30);
@@ -94,7 +93,7 @@ void frmAuthor::Timer1_Timer()
         Timer1->stop(); // nothing left to fade: keep the idle program idle
         return;
     }
-    ui::Paint(this, *color, kWhite);
+    ui::Paint(this, *color, ui::kWhite);
     ++FadeStep;
 }
 

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t kDarkGreen = 0x004000;
-constexpr std::uint32_t kBrightGreen = 0x00FF00;
-
 QLabel* MakeLabel(
     QWidget* parent, const char* name, const QString& text, const QRect& twips, bool bold)
 {
@@ -17,7 +14,7 @@ QLabel* MakeLabel(
     ui::Place(label, name, twips);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ui::PGothicFont(9, bold));
-    ui::PaintText(label, kBrightGreen);
+    ui::PaintText(label, ui::kBrightGreen);
     return label;
 }
 
@@ -29,7 +26,7 @@ frmLoading::frmLoading(const QWidget* launcher)
     setObjectName(QStringLiteral("frmLoading"));
     setWindowTitle(QStringLiteral("Rurized"));
     setFixedSize(ui::Px(3030), ui::Px(825));
-    ui::Paint(this, kDarkGreen, kBrightGreen);
+    ui::Paint(this, ui::kDarkGreen, ui::kBrightGreen);
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Rurized"), QRect(300, 120, 2400, 255), true);
     Label2 = MakeLabel(

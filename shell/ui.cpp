@@ -140,7 +140,6 @@ QPixmap SvgPixmap(const QString& path, QSize size, qreal devicePixelRatio)
 
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& twips)
 {
-    constexpr std::uint32_t kWhite = 0xFFFFFF;
     auto* label = new QLabel(text, parent);
     Place(label, name, twips);
     label->setFont(PGothicFont(9));

@@ -51,6 +51,16 @@ constexpr Rgb RgbFromBgr(std::uint32_t bbggrr)
 
 QColor Color(std::uint32_t bbggrr);
 
+// Colours several windows share, written as every colour of the program is: &H00BBGGRR.
+inline constexpr std::uint32_t kBlack = 0x000000;
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kNavy = 0x400000;
+inline constexpr std::uint32_t kDarkGreen = 0x004000;
+inline constexpr std::uint32_t kDarkPurple = 0x400040;
+inline constexpr std::uint32_t kBrightGreen = 0x00FF00;
+inline constexpr std::uint32_t kYellow = 0x00FFFF;
+inline constexpr std::uint32_t kPink = 0xFFC0FF;
+
 // Font sizes are points at 96 dpi, the resolution the twips geometry assumes, so a label's
 // text fits its cell whatever the screen reports: 9 pt is 12 px.
 constexpr int PointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
