@@ -51,8 +51,7 @@ void Light(QLabel* cell, bool lit)
 } // namespace
 
 frmChord::frmChord(WindowRegistry& registry)
-    : QWidget(nullptr,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, ui::kToolWindow)
     , registry_(registry)
 {
     setObjectName(QStringLiteral("frmChord"));

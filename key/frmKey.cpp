@@ -72,8 +72,7 @@ QLabel* MakePicture(QWidget* parent, const char* name, int left)
 } // namespace
 
 frmKey::frmKey()
-    : QWidget(nullptr,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, ui::kToolWindow)
 {
     setObjectName(QStringLiteral("frmKey"));
     setWindowTitle(QStringLiteral("RavAvud"));

@@ -78,8 +78,7 @@ QPushButton* MakeColourButton(QWidget* parent, const char* name, int left, std::
 } // namespace
 
 frmMemo::frmMemo()
-    : QWidget(nullptr,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, ui::kToolWindow)
 {
     setObjectName(QStringLiteral("frmMemo"));
     setWindowTitle(QStringLiteral("MemoPad"));

@@ -152,8 +152,7 @@ QLabel* MakeLabel(QWidget* sheet, int number, const Entry& entry)
 } // namespace
 
 frmReference::frmReference()
-    : QWidget(nullptr,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, ui::kToolWindow)
 {
     setObjectName(QStringLiteral("frmReference"));
     setWindowTitle(QStringLiteral("ReferenceBook"));

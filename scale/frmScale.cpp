@@ -27,8 +27,7 @@ constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Sharps;
 } // namespace
 
 frmScale::frmScale(WindowRegistry& registry)
-    : QWidget(nullptr,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, ui::kToolWindow)
     , registry_(registry)
 {
     setObjectName(QStringLiteral("frmScale"));

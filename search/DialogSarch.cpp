@@ -58,8 +58,7 @@ std::string Utf8(const QString& text) { return text.toStdString(); }
 } // namespace
 
 DialogSarch::DialogSarch(WindowRegistry& registry)
-    : QWidget(nullptr,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, ui::kToolWindow)
     , registry_(registry)
 {
     setObjectName(QStringLiteral("DialogSarch"));

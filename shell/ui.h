@@ -51,6 +51,11 @@ constexpr Rgb RgbFromBgr(std::uint32_t bbggrr)
 
 QColor Color(std::uint32_t bbggrr);
 
+// A tool window's frame: a title and a close box, no button on the task bar, no minimise or
+// maximise box.
+inline constexpr Qt::WindowFlags kToolWindow
+    = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 // Colours several windows share, written as every colour of the program is: &H00BBGGRR.
 inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
