@@ -12,11 +12,6 @@ main_picture() {
     import -window "$1" -crop 97x78+51+24 +repage rgb:- | md5sum
 }
 
-# The keys of the [Key] section, in file order.
-key_section() {
-    tr -d '\r' <"$ini" | awk '/^\[/ { inside = ($0 == "[Key]") ; next } inside'
-}
-
 start_program
 main=$(wait_window "Rurized ")
 click_button "$main" $KEY_BUTTON
@@ -52,8 +47,8 @@ sleep 0.3
 xdotool windowmove --sync "$key" 300 200
 click_button "$main" $CLOSE_BUTTON
 wait_exit "$pid"; [ "$status" = 0 ] || fail "shut-down did not end the program normally"
-[ "$(key_section)" = "$(printf 'Top=3000\nLeft=4500')" ] ||
-    fail "unexpected [Key] section: $(key_section)"
+[ "$(section Key)" = "$(printf '[Key]\nTop=3000\nLeft=4500')" ] ||
+    fail "unexpected [Key] section: $(section Key)"
 
 # After a restart the key window comes back where it was, at C major on the treble clef.
 start_program

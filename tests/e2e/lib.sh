@@ -149,6 +149,14 @@ wait_exit() {
     fail "process $1 did not end"
 }
 
+# Prints one section of the settings file, heading and keys, without the CR line ends.
+section() {
+    tr -d '\r' <"$ini" | awk -v heading="[$1]" '
+        $0 == heading { inside = 1; print; next }
+        /^\[/ { inside = 0 }
+        inside'
+}
+
 # Prints the colour of screen point ($1, $2) as "r,g,b".
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'

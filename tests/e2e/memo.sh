@@ -7,14 +7,6 @@ source "$(dirname "$0")/lib.sh" "$1"
 
 readonly REFERENCE_BUTTON=3 MEMO_BUTTON=4 CLOSE_BUTTON=8
 
-# Prints one section of the settings file, heading and keys, without the CR line ends.
-section() {
-    tr -d '\r' <"$ini" | awk -v heading="[$1]" '
-        $0 == heading { inside = 1; print; next }
-        /^\[/ { inside = 0 }
-        inside'
-}
-
 # Prints the colour of the pixel (x, y) of a window as #RRGGBB.
 pixel() {
     import -window "$1" "$work/shot.png"
