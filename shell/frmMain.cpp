@@ -90,10 +90,6 @@ void frmMain::Load()
     std::int32_t left = 975;
     ReadWinPos("Main", this, top, left);
 
-    // The program's face, before the first text. Set here, once the launcher's buttons are
-    // made, it finds the font list that a second thread makes meanwhile (main.cpp).
-    ui::SetProgramFonts();
-
     // The splash paints once before the slower loading of the tool windows.
     if (QWidget* splash = registry_.Touch(WindowId::Loading))
         splash->show();

@@ -1,4 +1,4 @@
-#include "shell/font_warmup.h"
+#include "shell/fontconfig_warmup.h"
 #include "shell/frmMain.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
@@ -6,14 +6,13 @@
 #include "shell/windows.h"
 
 #include <QApplication>
-#include <QScopeGuard>
 
 int main(int argc, char* argv[])
 {
-    FontWarmUp fonts;
+    FontConfigWarmUp fonts;
     QApplication app(argc, argv);
-    fonts.ListFonts();
-    const auto listed = qScopeGuard([&fonts] { fonts.Wait(); }); // before the application ends
+    fonts.Wait();
+    ui::SetProgramFonts();
 
     // A second copy ends here, before it reads or writes the settings file.
     SingleCopy copy;
