@@ -140,6 +140,22 @@ void frmMemo::CreateControls()
 
     picWorkSpace = new DrawingSurface(this);
     ui::Place(picWorkSpace, "picWorkSpace", QRect(0, kWorkSpaceTop, 4020, 2865));
+
+    const std::array<QWidget*, 8> tabOrder { cmdBlack, cmdRed, cmdGreen, cmdBlue, hsbWidth,
+        cmdClear, cmdMode, picWorkSpace };
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    Form_Resize();
+}
+
+// A new text box lays out its empty page at once, which loads a font; the memo pad loads
+// hidden before the launcher appears, and nothing loads a font until after that. So the text
+// face, hidden until "Mode" is clicked, is built when the memo is first shown or switched.
+void frmMemo::CreateTextFace()
+{
+    if (txtWorkSpace)
+        return;
     txtWorkSpace = new QPlainTextEdit(this);
     ui::Place(txtWorkSpace, "txtWorkSpace", QRect(0, kWorkSpaceTop, 4020, 2865));
     QPalette paper = txtWorkSpace->palette();
@@ -147,12 +163,7 @@ void frmMemo::CreateControls()
     paper.setColor(QPalette::Text, Qt::black);
     txtWorkSpace->setPalette(paper);
     txtWorkSpace->hide();
-
-    const std::array<QWidget*, 9> tabOrder { cmdBlack, cmdRed, cmdGreen, cmdBlue, hsbWidth,
-        cmdClear, cmdMode, picWorkSpace, txtWorkSpace };
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
+    QWidget::setTabOrder(picWorkSpace, txtWorkSpace);
     Form_Resize();
 }
 
@@ -174,6 +185,7 @@ void frmMemo::cmdClear_Click() { picWorkSpace->Clear(); }
 
 void frmMemo::cmdMode_Click()
 {
+    CreateTextFace();
     const std::array<QWidget*, 9> controls { cmdBlack, cmdGreen, cmdRed, cmdBlue, lblSensyu,
         cmdClear, hsbWidth, picWorkSpace, txtWorkSpace };
     for (QWidget* control : controls)
@@ -221,10 +233,13 @@ void frmMemo::Form_Resize()
 {
     const QRect area(0, ui::Px(kWorkSpaceTop), width(), height());
     picWorkSpace->setGeometry(area);
-    txtWorkSpace->setGeometry(area);
+    if (txtWorkSpace)
+        txtWorkSpace->setGeometry(area);
 }
 
 void frmMemo::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+void frmMemo::showEvent(QShowEvent*) { CreateTextFace(); }
 
 // The purple is painted rather than set in the palette, which every control would inherit.
 void frmMemo::paintEvent(QPaintEvent*)

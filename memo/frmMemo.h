@@ -17,8 +17,8 @@ class frmMemo : public QWidget {
     Q_OBJECT
 
 public:
-    // Builds the drawing face shown and the text face hidden, and restores the position from
-    // section "Memo"; the window stays hidden.
+    // Builds the drawing face, shown, and restores the position from section "Memo"; the
+    // window stays hidden. The text face, hidden, follows at the first show.
     frmMemo();
 
     // The pointer position of the latest press or drawing move, rounded to whole units, where
@@ -39,15 +39,17 @@ public:
     QPushButton* cmdClear;
     QPushButton* cmdMode;
     DrawingSurface* picWorkSpace;
-    QPlainTextEdit* txtWorkSpace;
+    QPlainTextEdit* txtWorkSpace = nullptr; // built at the first show or "Mode" click
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
+    void CreateTextFace();
     void Form_Resize();
 
     void cmdBlack_Click();

@@ -1,7 +1,8 @@
-// Fontconfig reads its configuration and its font caches the first time any font is asked for:
-// a third of the program's start-up, spent before the splash can draw a letter. Starting that
-// on a second thread as the program starts lets it overlap Qt's own start (loading the platform
-// plug-in, connecting to the display).
+// Fontconfig reads its configuration and its font caches the first time it is asked anything:
+// a third of the program's start-up, spent before the windows can choose their faces (which
+// asks fontconfig which Gothic this system has). Starting that on a second thread as the
+// program starts lets it overlap Qt's own start (loading the platform plug-in, connecting to
+// the display).
 #pragma once
 
 #include <thread>

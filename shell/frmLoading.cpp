@@ -4,16 +4,37 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 
-QLabel* MakeLabel(
-    QWidget* parent, const char* name, const QString& text, const QRect& twips, bool bold)
+// A line of the splash, drawn from the outline of its text that the build made (see
+// pictures/lettering.cpp) instead of with a font: the splash appears before anything else, and
+// loading a font first would keep the launcher waiting. The label still holds its text, for
+// screen readers, and draws it with the font should the outline be missing.
+class Lettering final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QSvgRenderer outline(QStringLiteral(":/lettering/%1.svg").arg(objectName()));
+        if (!outline.isValid()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        outline.render(&painter, QRectF(rect()));
+    }
+};
+
+QLabel* MakeLabel(QWidget* parent, const SplashLine& line)
 {
-    auto* label = new QLabel(text, parent);
-    ui::Place(label, name, twips);
+    auto* label = new Lettering(QString::fromUtf8(line.text), parent);
+    ui::Place(label, line.name, QRect(line.left, line.top, line.width, line.height));
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(ui::PGothicFont(9, bold));
+    label->setFont(ui::PGothicFont(9, line.bold));
     ui::PaintText(label, ui::kBrightGreen);
     return label;
 }
@@ -28,11 +49,9 @@ frmLoading::frmLoading(const QWidget* launcher)
     setFixedSize(ui::Px(3030), ui::Px(825));
     ui::Paint(this, ui::kDarkGreen, ui::kBrightGreen);
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Rurized"), QRect(300, 120, 2400, 255), true);
-    Label2 = MakeLabel(
-        this, "Label2", QStringLiteral("Version 1.0"), QRect(315, 300, 2400, 255), false);
-    Label3 = MakeLabel(
-        this, "Label3", QStringLiteral("起動しています・・・"), QRect(345, 540, 2400, 255), false);
+    Label1 = MakeLabel(this, kSplashLines[0]);
+    Label2 = MakeLabel(this, kSplashLines[1]);
+    Label3 = MakeLabel(this, kSplashLines[2]);
 
     if (launcher)
         move(launcher->pos());

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QFontDatabase>
 #include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
@@ -14,6 +13,8 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <QWidget>
+
+#include <fontconfig/fontconfig.h>
 
 #include <vector>
 
@@ -40,16 +41,33 @@ QStringList PGothicFamilies()
     return { "ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPAexGothic", "sans-serif" };
 }
 
+// Whether fontconfig knows a family of that name. Asked of fontconfig itself rather than of Qt's
+// font list: Qt builds that list from every font on the system the first time it is asked,
+// which is worth doing only once there is text to show. The windows get their faces while they
+// load hidden, before the launcher appears, and nothing loads a font until after that.
+static bool Installed(const QString& family)
+{
+    const QByteArray name = family.toUtf8();
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    FcObjectSet* properties = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, properties);
+    const bool found = fonts && fonts->nfont > 0;
+    if (fonts)
+        FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(properties);
+    FcPatternDestroy(pattern);
+    return found;
+}
+
 // The first family of the list this system has, alone (the generic last one when it has none).
 // For every further family a font names, Qt asks fontconfig for that family's fallbacks as it
-// loads the font, once per script of the text shown: the splash alone paid about ten million
-// instructions for it before the launcher could appear. With one family, fallbacks are looked
-// up only for a character the font lacks.
+// loads the font, once per script of the text shown. With one family, fallbacks are looked up
+// only for a character the font lacks.
 static QStringList FirstInstalled(const QStringList& families)
 {
-    const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
-        if (installed.contains(family, Qt::CaseInsensitive))
+        if (Installed(family))
             return { family };
     }
     return { families.last() };
@@ -138,13 +156,30 @@ QPixmap SvgPixmap(const QString& path, QSize size, qreal devicePixelRatio)
     return pixmap;
 }
 
+namespace {
+
+    // Measuring the text loads its font, so the caption widens when its window shows, not
+    // while the window loads hidden.
+    class CaptionLabel final : public QLabel {
+    public:
+        using QLabel::QLabel;
+
+    protected:
+        void showEvent(QShowEvent* event) override
+        {
+            resize(std::max(width(), sizeHint().width()), height());
+            QLabel::showEvent(event);
+        }
+    };
+
+} // namespace
+
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& twips)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new CaptionLabel(text, parent);
     Place(label, name, twips);
     label->setFont(PGothicFont(9));
     PaintText(label, kWhite);
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
 }
 

@@ -78,8 +78,8 @@ QFont GothicFont(double points, bool bold = false);
 QFont PGothicFont(double points, bool bold = false);
 
 // The program's face, set once at start: text in the proportional Gothic at 9 pt unless a
-// control names its own. So the memo's text box lays out its first, empty page in a face the
-// splash has loaded already, not in the system's default face.
+// control names its own (tooltips, messages), so the program loads that face and not the
+// system's default face as well.
 void SetProgramFonts();
 
 // A text of the theory tables (UTF-8) as Qt holds it.
@@ -116,8 +116,8 @@ QIcon SvgIcon(const QString& path, QSize size);
 
 // The common controls, named and placed from their design values in twips.
 
-// A fixed caption in white on the window's background. It widens to its text where this
-// system's font is wider than the design's, so no caption is ever cut off.
+// A fixed caption in white on the window's background. When its window first shows, it widens
+// to its text where this system's font is wider than the design's, so no caption is cut off.
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& twips);
 
 // A vertical scroll bar from 0 to maximum, moving one step at a time; it reports every value

@@ -200,6 +200,19 @@ TEST_F(Memo, BothButtonsHeldDrawNothingAndKeepTheLastPoint)
     EXPECT_EQ(Pixel(140, 120), kWhite);
 }
 
+// The text face is built when the memo first shows, or when "Mode" is clicked before that.
+TEST(MemoHidden, ModeBuildsAndShowsTheTextFaceWhileTheWindowIsHidden)
+{
+    SettingsFolder settings;
+    frmMemo memo;
+    EXPECT_EQ(memo.txtWorkSpace, nullptr);
+    memo.cmdMode->click();
+    ASSERT_NE(memo.txtWorkSpace, nullptr);
+    EXPECT_FALSE(memo.txtWorkSpace->isHidden());
+    EXPECT_TRUE(memo.picWorkSpace->isHidden());
+    EXPECT_EQ(memo.txtWorkSpace->geometry(), memo.picWorkSpace->geometry());
+}
+
 TEST_F(Memo, ClsClearsTheDrawingButNotTheText)
 {
     memo->txtWorkSpace->setPlainText("Am7 - D7 - G");

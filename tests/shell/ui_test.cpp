@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QRawFont>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -74,6 +76,23 @@ TEST(Ui, DropDownListsAndTheirPopupsShowTheMonospacedGothic)
     list->showPopup();
     EXPECT_EQ(list->view()->font().family(), ui::GothicFont(9).family());
     list->hidePopup();
+}
+
+// A caption measures its text only when its window shows, and then widens to fit it; a caption
+// that fits keeps its design width.
+TEST(Ui, CaptionsWidenToTheirTextWhenTheirWindowShows)
+{
+    QWidget window;
+    QLabel* cramped = ui::Caption(
+        &window, "lblCramped", "Harmonic Minor Perfect 5th Below", QRect(0, 0, 300, 255));
+    QLabel* roomy = ui::Caption(&window, "lblRoomy", "Key", QRect(0, 300, 1500, 255));
+    EXPECT_EQ(cramped->width(), 20);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_GT(cramped->width(), 20);
+    EXPECT_GE(cramped->width(), cramped->sizeHint().width());
+    EXPECT_EQ(roomy->width(), 100);
+    EXPECT_EQ(roomy->height(), 17);
 }
 
 TEST(Ui, ArrayElementsAreNamedWithTheirIndex)
