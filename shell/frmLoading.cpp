@@ -2,16 +2,17 @@
 
 #include "shell/ui.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QPainterPath>
 
 namespace {
 
-// A line of the splash, drawn from the outline of its text that the build made (see
-// pictures/lettering.cpp) instead of with a font: the splash appears before anything else, and
-// loading a font first would keep the launcher waiting. The label still holds its text, for
-// screen readers, and draws it with the font should the outline be missing.
+// A line of the splash, filled from the outline of its text that the build made (see
+// pictures/lettering.cpp) instead of drawn with a font: the splash appears before anything
+// else, and loading a font first would keep the launcher waiting. The label still holds its
+// text, for screen readers, and draws it with the font should the outline be missing.
 class Lettering final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -19,13 +20,20 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        QSvgRenderer outline(QStringLiteral(":/lettering/%1.svg").arg(objectName()));
-        if (!outline.isValid()) {
+        QPainterPath outline;
+        QFile file(QStringLiteral(":/lettering/%1.path").arg(objectName()));
+        if (file.open(QIODevice::ReadOnly)) {
+            QDataStream in(&file);
+            in.setVersion(kLetteringVersion);
+            in >> outline;
+        }
+        if (outline.isEmpty()) {
             QLabel::paintEvent(event);
             return;
         }
         QPainter painter(this);
-        outline.render(&painter, QRectF(rect()));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(outline, palette().color(QPalette::WindowText));
     }
 };
 

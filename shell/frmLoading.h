@@ -1,6 +1,7 @@
 // The splash window shown while the tool windows load, where the launcher will appear.
 #pragma once
 
+#include <QDataStream>
 #include <QWidget>
 
 #include <array>
@@ -25,6 +26,10 @@ inline constexpr std::array<SplashLine, 3> kSplashLines { {
     { "Label2", "Version 1.0", 315, 300, 2400, 255, false },
     { "Label3", "起動しています・・・", 345, 540, 2400, 255, false },
 } };
+
+// The build stores each line's outline as a path in this stream format, one resource a line:
+// ":/lettering/Label1.path".
+inline constexpr QDataStream::Version kLetteringVersion = QDataStream::Qt_6_4;
 
 class frmLoading : public QWidget {
     Q_OBJECT
