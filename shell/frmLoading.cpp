@@ -2,17 +2,17 @@
 
 #include "shell/ui.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 namespace {
 
-// A line of the splash, filled from the outline of its text that the build made (see
-// pictures/lettering.cpp) instead of drawn with a font: the splash appears before anything
-// else, and loading a font first would keep the launcher waiting. The label still holds its
-// text, for screen readers, and draws it with the font should the outline be missing.
+// A line of the splash, filled from the outline of its text that the build made instead of
+// drawn with a font: the splash appears before anything else, and loading a font first would
+// keep the launcher waiting. The label still holds its text, for screen readers, and draws it
+// with the font should the outline be missing.
 class Lettering final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -20,13 +20,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        QPainterPath outline;
-        QFile file(QStringLiteral(":/lettering/%1.path").arg(objectName()));
-        if (file.open(QIODevice::ReadOnly)) {
-            QDataStream in(&file);
-            in.setVersion(kLetteringVersion);
-            in >> outline;
-        }
+        const QPainterPath outline = StoredOutline(objectName());
         if (outline.isEmpty()) {
             QLabel::paintEvent(event);
             return;
@@ -48,6 +42,17 @@ QLabel* MakeLabel(QWidget* parent, const SplashLine& line)
 }
 
 } // namespace
+
+QPainterPath StoredOutline(const QString& line)
+{
+    // Read from memory at once rather than a value at a time through a file.
+    const QResource stored(QStringLiteral(":/lettering/%1.path").arg(line));
+    QDataStream in(stored.uncompressedData());
+    in.setVersion(kLetteringVersion);
+    QPainterPath outline;
+    in >> outline;
+    return outline;
+}
 
 frmLoading::frmLoading(const QWidget* launcher)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)

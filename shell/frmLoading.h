@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDataStream>
+#include <QPainterPath>
 #include <QWidget>
 
 #include <array>
@@ -28,8 +29,11 @@ inline constexpr std::array<SplashLine, 3> kSplashLines { {
 } };
 
 // The build stores each line's outline as a path in this stream format, one resource a line:
-// ":/lettering/Label1.path".
+// ":/lettering/Label1.path" (pictures/lettering.cpp).
 inline constexpr QDataStream::Version kLetteringVersion = QDataStream::Qt_6_4;
+
+// The stored outline of the named line, in its label's pixels; empty if there is none.
+QPainterPath StoredOutline(const QString& line);
 
 class frmLoading : public QWidget {
     Q_OBJECT

@@ -25,6 +25,19 @@ QRect GreenInk(const QImage& image)
 
 } // namespace
 
+// The splash draws its lines from these outlines; with one missing it would load a font.
+TEST(Splash, EveryLineHasItsOutlineInsideItsLabel)
+{
+    for (const SplashLine& line : kSplashLines) {
+        const QPainterPath outline = StoredOutline(line.name);
+        EXPECT_GT(outline.elementCount(), 100) << line.name;
+        EXPECT_TRUE(
+            QRectF(0, 0, ui::Px(line.width), ui::Px(line.height)).contains(outline.boundingRect()))
+            << line.name;
+    }
+    EXPECT_TRUE(StoredOutline("Label4").isEmpty());
+}
+
 TEST(Splash, LinesAreDrawnWhereTheFontWouldDrawThem)
 {
     frmLoading splash(nullptr);
