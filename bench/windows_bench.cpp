@@ -8,7 +8,7 @@
 #include "shell/ini.h"
 #include "shell/registry.h"
 #include "shell/ui.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -49,8 +49,7 @@ DialogChord::DialogChord(frmChord* chord)
         }
         Frame[static_cast<std::size_t>(i)] = frame;
         // A caption that is neither name (a hand-edited settings value) opens on the lower option.
-        const bool upper = chord_
-            && chord_->Matrix[static_cast<std::size_t>(i)]->text() == ui::Utf8(slot.defaultName);
+        const bool upper = chord_ && chord_->IntervalName(i) == ui::Utf8(slot.defaultName);
         Option[static_cast<std::size_t>(i)][upper ? 0 : 1]->setChecked(true);
     }
     QWidget::setTabOrder(CancelButton, OKButton);
@@ -68,8 +67,7 @@ void DialogChord::OKButton_Click()
         for (int i = 0; i < theory::kMatrixSlots; ++i) {
             const theory::MatrixSlot& slot = theory::MatrixSlots[static_cast<std::size_t>(i)];
             const bool upper = Option[static_cast<std::size_t>(i)][0]->isChecked();
-            chord_->Matrix[static_cast<std::size_t>(i)]->setText(
-                ui::Utf8(upper ? slot.defaultName : slot.alternativeName));
+            chord_->SetIntervalName(i, ui::Utf8(upper ? slot.defaultName : slot.alternativeName));
         }
     }
     close();

@@ -19,14 +19,14 @@ public:
     // chord window's captions as they are now.
     explicit DialogChord(frmChord* chord);
 
+private:
+    void OKButton_Click();
+
     // Frame i holds slot i's pair: Option[i][0] the default name, Option[i][1] the other one.
     std::array<QFrame*, 19> Frame;
     std::array<std::array<QRadioButton*, 2>, 19> Option;
     QPushButton* CancelButton;
     QPushButton* OKButton;
-
-private:
-    void OKButton_Click();
 
     frmChord* chord_;
 };

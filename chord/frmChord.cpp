@@ -1,16 +1,14 @@
 #include "chord/frmChord.h"
 
 #include "shell/ini.h"
+#include "shell/listbar.h"
 #include "shell/registry.h"
-#include "shell/texture.h"
+#include "shell/spellingbutton.h"
 #include "shell/toppos.h"
 #include "shell/ui.h"
-#include "shell/wrwinpos.h"
-#include "theory/chords.h"
 #include "theory/diatonic.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QDrag>
@@ -20,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include <string>
 
@@ -31,6 +28,8 @@ constexpr std::uint32_t kDarkRed = 0x000080;
 constexpr std::uint32_t kLightYellow = 0x80FFFF;
 
 constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Mixed;
+
+constexpr ToolFrame kFrame { "frmChord", "VozuvIver", 5775, 2100, true, "Chord", 2325, 1770, true };
 
 QPushButton* PictureButton(
     QWidget* parent, const char* name, const QRect& twips, const QIcon& picture)
@@ -51,19 +50,10 @@ void Light(QLabel* cell, bool lit)
 } // namespace
 
 frmChord::frmChord(WindowRegistry& registry)
-    : QWidget(nullptr, ui::kToolWindow)
+    : ToolWindow(kFrame)
     , registry_(registry)
 {
-    setObjectName(QStringLiteral("frmChord"));
-    setWindowTitle(QStringLiteral("VozuvIver"));
-    setFixedSize(ui::Px(5775), ui::Px(2100));
     ui::PaintBackground(this, ui::kBlack);
-
-    const char* const pictures[] = { "mixed", "sharp", "flat" };
-    for (std::size_t i = 0; i < imgMode.size(); ++i)
-        imgMode[i] = ui::SvgIcon(
-            QStringLiteral(":/pictures/spelling/%1.svg").arg(pictures[i]), QSize(14, 14));
-
     vsbRoot = ui::VerticalBar(this, "vsbRoot", QRect(60, 60, 255, 1335), 11, 11);
     vsbChordType = ui::VerticalBar(
         this, "vsbChordType", QRect(360, 60, 255, 1335), theory::kChordTypeCount - 1, 0);
@@ -72,14 +62,18 @@ frmChord::frmChord(WindowRegistry& registry)
     lblTension = ui::Caption(this, "lblTension", "Tension", QRect(1800, 720, 615, 195));
     cmbChordType = ui::DropDown(
         this, "cmbChordType", QRect(660, 900, 1065, 300), ui::kDarkGreen, ui::kBrightGreen);
+    for (const theory::ChordTypeRow& row : theory::ChordTypes)
+        cmbChordType->addItem(ui::Utf8(row.listText));
     CreateMatrix();
     CreateButtons();
     CreateDiatonicArea();
 
-    connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::vsbRoot_Change);
-    connect(vsbChordType, &QScrollBar::valueChanged, this, &frmChord::vsbChordType_Change);
-    connect(cmbChordType, &QComboBox::currentIndexChanged, this, &frmChord::ShowChordType);
-    connect(cmdOption, &QPushButton::clicked, this, &frmChord::cmdOption_Click);
+    connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::Hyouji);
+    KeepInStep(vsbChordType, cmbChordType, [this](int) { ShowChordType(); });
+    connect(cmdOption, &SpellingButton::ModeChanged, this, [this] {
+        ApplySpellingMode();
+        Hyouji();
+    });
     connect(cmdSarch, &QPushButton::clicked, this, &frmChord::cmdSarch_Click);
     connect(cmdSetting, &QPushButton::clicked, this, &frmChord::cmdSetting_Click);
     for (std::size_t i = 0; i < cmddiatonic.size(); ++i)
@@ -117,14 +111,13 @@ void frmChord::CreateMatrix()
 
 void frmChord::CreateButtons()
 {
-    cmdOption = PictureButton(this, "cmdOption", QRect(4980, 780, 270, 255), imgMode[0]);
+    cmdOption = new SpellingButton(this, QRect(4980, 780, 270, 255), kDefaultMode);
     cmdSarch = PictureButton(this, "cmdSarch", QRect(5310, 780, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/search.svg"), QSize(14, 14)));
-    cmdGuitar = PictureButton(this, "cmdGuitar", QRect(4980, 1080, 270, 255), imgMode[0]);
+    cmdGuitar = PictureButton(this, "cmdGuitar", QRect(4980, 1080, 270, 255), QIcon());
     cmdGuitar->hide();
     cmdSetting = PictureButton(this, "cmdSetting", QRect(5310, 1080, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
-    cmdOption->setToolTip(QStringLiteral("音名の表記（混合／シャープ／フラット）"));
     cmdSarch->setToolTip(QStringLiteral("VozuvIver - Search"));
     cmdSetting->setToolTip(QStringLiteral("VozuvIver - Matrix"));
 }
@@ -133,8 +126,8 @@ void frmChord::CreateDiatonicArea()
 {
     lblKey = ui::Caption(this, "lblKey", "Key", QRect(60, 1500, 375, 195));
     cmbKey = ui::DropDown(this, "cmbKey", QRect(60, 1740, 645, 300), kDarkRed, kLightYellow);
-    for (std::string_view item : theory::KeyListDesignItems)
-        cmbKey->addItem(ui::Utf8(item));
+    for (int k = 0; k < 12; ++k)
+        cmbKey->addItem(QString());
     lblMajor = ui::Caption(this, "lblMajor", "Major", QRect(1620, 1560, 465, 195));
     lblMinor = ui::Caption(this, "lblMinor", "Minor", QRect(4860, 1860, 465, 195));
 
@@ -155,52 +148,46 @@ void frmChord::CreateDiatonicArea()
 
 void frmChord::Load()
 {
-    {
-        const QSignalBlocker quiet(cmbChordType);
-        InitChordTable();
-        cmbChordType->setCurrentIndex(0);
-    }
     cmbKey->setCurrentIndex(11);
-
-    // A stored mode outside the three tables would leave every cell empty and the spelling
-    // button stuck, so it counts as unusable like any other bad value.
-    SpellingMode = kDefaultMode;
-    if (auto mode = ini::ToLong(ini::ReadIni("Chord", "Cromatic"));
-        mode && theory::IsSpellingTable(theory::SpellingMode { *mode }))
-        SpellingMode = theory::SpellingMode { *mode };
+    cmdOption->Load("Chord", kDefaultMode);
     for (int i = 0; i < theory::kMatrixSlots; ++i) {
         const std::string name = ini::ReadIni("Chord", "Matrix" + std::to_string(i));
         if (!name.empty())
-            Matrix[static_cast<std::size_t>(i)]->setText(QString::fromStdString(name));
+            SetIntervalName(i, QString::fromStdString(name));
     }
-    std::int32_t top = 2325;
-    std::int32_t left = 1770;
-    ReadWinPos("Chord", this, top, left);
-
     ApplySpellingMode();
     Hyouji();
 }
 
-void frmChord::InitChordTable()
+theory::PitchClass frmChord::Root() const { return 11 - vsbRoot->value(); }
+
+theory::SpellingMode frmChord::Spelling() const { return cmdOption->Mode(); }
+
+QString frmChord::IntervalName(int slot) const
 {
-    cmbChordType->clear();
-    for (int t = 0; t < theory::kChordTypeCount; ++t)
-        cmbChordType->addItem(ui::Utf8(theory::ChordListText(t)));
+    return Matrix[static_cast<std::size_t>(slot)]->text();
+}
+
+void frmChord::SetIntervalName(int slot, const QString& name)
+{
+    Matrix[static_cast<std::size_t>(slot)]->setText(name);
 }
 
 void frmChord::Hyouji()
 {
-    const auto cells = theory::MatrixNoteNames(11 - vsbRoot->value(), SpellingMode);
+    const auto cells = theory::MatrixNoteNames(Root(), Spelling());
     for (std::size_t i = 0; i < cells.size(); ++i)
         lblNote[i]->setText(ui::Utf8(cells[i]));
 }
 
+void frmChord::ShowChord(theory::PitchClass root, theory::ChordType type)
+{
+    vsbChordType->setValue(type);
+    vsbRoot->setValue(11 - theory::Transposed(root, 0));
+}
+
 void frmChord::ShowChordType()
 {
-    const int t = cmbChordType->currentIndex();
-    if (t < 0)
-        return;
-    vsbChordType->setValue(t);
     const std::uint32_t lit = theory::LitSlotMask(vsbChordType->value());
     for (std::size_t i = 0; i < lblNote.size(); ++i) {
         if ((lit ^ shownLit_) >> i & 1)
@@ -211,30 +198,23 @@ void frmChord::ShowChordType()
 
 void frmChord::ApplySpellingMode()
 {
-    if (!theory::IsSpellingTable(SpellingMode))
-        return;
-    cmdOption->setIcon(imgMode[static_cast<std::size_t>(SpellingMode)]);
     // Respelling the items in place keeps the chosen key chosen.
     for (int k = 0; k < cmbKey->count(); ++k)
-        cmbKey->setItemText(k, ui::Utf8(theory::KeyListItem(SpellingMode, k)));
+        cmbKey->setItemText(k, ui::Utf8(theory::NoteName(Spelling(), 11 - k)));
 }
 
-void frmChord::vsbRoot_Change() { Hyouji(); }
-
-void frmChord::vsbChordType_Change()
+void frmChord::SetBusy(bool busy)
 {
-    {
-        const QSignalBlocker quiet(cmbChordType);
-        cmbChordType->setCurrentIndex(vsbChordType->value());
-    }
-    ShowChordType();
-}
-
-void frmChord::cmdOption_Click()
-{
-    SpellingMode = theory::NextSpellingMode(SpellingMode);
-    ApplySpellingMode();
-    Hyouji();
+    busy_ = busy;
+    for (QWidget* control : std::initializer_list<QWidget*> { cmbKey, cmdOption, cmdSarch,
+             cmdSetting, cmbChordType, vsbRoot, vsbChordType })
+        control->setEnabled(!busy);
+    for (QPushButton* button : cmddiatonic)
+        button->setEnabled(!busy);
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
 }
 
 void frmChord::cmdSarch_Click()
@@ -262,14 +242,14 @@ void frmChord::cmddiatonic_Click(int index)
 {
     // The chord type first, then the root: each scroll bar's own change handling shows it.
     const theory::DiatonicButton& button = theory::DiatonicButtons[static_cast<std::size_t>(index)];
-    vsbChordType->setValue(button.chordType);
-    vsbRoot->setValue(theory::DiatonicRootValue(cmbKey->currentIndex(), button.step));
+    const theory::PitchClass tonic = 11 - cmbKey->currentIndex();
+    ShowChord(theory::DiatonicRoot(tonic, button.step), button.chordType);
 }
 
 bool frmChord::eventFilter(QObject* watched, QEvent* event)
 {
     auto* cell = qobject_cast<QLabel*>(watched);
-    if (!cell || !NotesDraggable
+    if (!cell || busy_
         || (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove))
         return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -298,21 +278,18 @@ void frmChord::DragNote(QLabel* cell)
     drag->exec(Qt::CopyAction);
 }
 
-void frmChord::closeEvent(QCloseEvent* event)
+void frmChord::WriteSettings()
 {
-    ini::WriteIni("Chord", "Cromatic", std::to_string(static_cast<int>(SpellingMode)));
+    cmdOption->Save("Chord");
     for (int i = 0; i < theory::kMatrixSlots; ++i)
-        ini::WriteIni("Chord", "Matrix" + std::to_string(i),
-            Matrix[static_cast<std::size_t>(i)]->text().toStdString());
-    WriteWinPos("Chord", this);
-    event->accept();
+        ini::WriteIni("Chord", "Matrix" + std::to_string(i), IntervalName(i).toStdString());
 }
 
-void frmChord::paintEvent(QPaintEvent*)
+void frmChord::paintEvent(QPaintEvent* event)
 {
+    ToolWindow::paintEvent(event);
+    // A white line parts the matrix from the diatonic area.
     QPainter painter(this);
-    painter.drawImage(0, 0, BackgroundTexture());
-    // Line1 parts the matrix from the diatonic area.
     painter.setPen(ui::Color(ui::kWhite));
     painter.drawLine(ui::Px(60), ui::Px(1440), ui::Px(5700), ui::Px(1440));
 }

@@ -2,10 +2,11 @@
 // chords of a key below.
 #pragma once
 
+#include "shell/toolwindow.h"
+#include "theory/chords.h"
 #include "theory/spelling.h"
 
-#include <QIcon>
-#include <QWidget>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -14,49 +15,33 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class SpellingButton;
 class WindowRegistry;
 
-class frmChord : public QWidget {
+class frmChord : public ToolWindow {
     Q_OBJECT
 
 public:
+    // The load handler: builds the controls, restores the spelling mode, the interval names
+    // and the position, and shows C with nothing lit. The window stays hidden.
     explicit frmChord(WindowRegistry& registry);
 
     // Hyouji ("display"): writes the 19 note cells for the current root and spelling. The
     // cells' colours stand for intervals and stay as they are.
     void Hyouji();
 
-    // Root: pitch class 11 - value, so the thumb at the bottom (11) is C.
-    QScrollBar* vsbRoot;
-    // The chord type index, mirrored by cmbChordType.
-    QScrollBar* vsbChordType;
-    QComboBox* cmbChordType;
-    std::array<QLabel*, 19> lblNote;
-    // The interval names of the 19 slots; the interval-name dialog rewrites them.
-    std::array<QLabel*, 19> Matrix;
-    QLabel* lblStructure;
-    QLabel* lblChord;
-    QLabel* lblTension;
-    QPushButton* cmdOption;
-    QPushButton* cmdSarch; // opens the chord search
-    QPushButton* cmdGuitar; // never shown
-    QPushButton* cmdSetting; // opens the interval-name dialog
+    // Moves both selectors to the chord, chord type first, as a user would.
+    void ShowChord(theory::PitchClass root, theory::ChordType type);
 
-    QLabel* lblKey;
-    QComboBox* cmbKey;
-    QLabel* lblMajor;
-    QLabel* lblMinor;
-    std::array<QPushButton*, 14> cmddiatonic;
+    theory::SpellingMode Spelling() const;
 
-    // The pictures of the three spelling tables, shown on this window's and the scale
-    // window's spelling buttons: a face for mixed, a sharp sign, a flat sign.
-    std::array<QIcon, 3> imgMode;
+    // While busy (a chord search steps the window), no control takes input and no note cell
+    // can be dragged; the pointer shows the wait.
+    void SetBusy(bool busy);
 
-    theory::SpellingMode SpellingMode = theory::SpellingMode::Mixed;
-
-    // While true, a press and drag on a note cell carries its name (to the chord search's
-    // boxes); the search switches it off while it runs.
-    bool NotesDraggable = true;
+    // The interval name slot s shows under its cell; the interval-name dialog rewrites them.
+    QString IntervalName(int slot) const;
+    void SetIntervalName(int slot, const QString& name);
 
     // The MIME type a dragged note cell carries besides plain text, so a drop target can tell
     // a note from any other text.
@@ -64,7 +49,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void WriteSettings() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -73,20 +58,41 @@ private:
     void CreateDiatonicArea();
     void Load();
 
-    void InitChordTable();
+    theory::PitchClass Root() const;
     void ApplySpellingMode();
     void ShowChordType();
 
-    void vsbRoot_Change();
-    void vsbChordType_Change();
-    void cmdOption_Click();
     void cmdSarch_Click();
     void cmdSetting_Click();
     void cmddiatonic_Click(int index);
 
     void DragNote(QLabel* cell);
 
+    // Root: pitch class 11 - value, so the thumb at the bottom (11) is C.
+    QScrollBar* vsbRoot;
+    // The chord type index, mirrored by cmbChordType.
+    QScrollBar* vsbChordType;
+    QComboBox* cmbChordType;
+    std::array<QLabel*, theory::kMatrixSlots> lblNote;
+    // The interval names of the 19 slots.
+    std::array<QLabel*, theory::kMatrixSlots> Matrix;
+    QLabel* lblStructure;
+    QLabel* lblChord;
+    QLabel* lblTension;
+    SpellingButton* cmdOption;
+    QPushButton* cmdSarch; // opens the chord search
+    QPushButton* cmdGuitar; // never shown
+    QPushButton* cmdSetting; // opens the interval-name dialog
+
+    QLabel* lblKey;
+    // Item k is the key whose tonic is pitch class 11 - k: item 0 is B, item 11 is C.
+    QComboBox* cmbKey;
+    QLabel* lblMajor;
+    QLabel* lblMinor;
+    std::array<QPushButton*, 14> cmddiatonic;
+
     WindowRegistry& registry_;
+    bool busy_ = false;
     // The lit slots as the cells show them, so a relit chord repaints only what changed.
     std::uint32_t shownLit_ = 0;
     QPoint pressedAt_;

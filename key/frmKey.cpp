@@ -1,13 +1,10 @@
 #include "key/frmKey.h"
 
 #include "key/keypainter.h"
-#include "shell/texture.h"
 #include "shell/ui.h"
-#include "shell/wrwinpos.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -69,14 +66,13 @@ QLabel* MakePicture(QWidget* parent, const char* name, int left)
     return picture;
 }
 
+constexpr ToolFrame kFrame { "frmKey", "RavAvud", 5325, 1590, true, "Key", 1830, 1305, true };
+
 } // namespace
 
 frmKey::frmKey()
-    : QWidget(nullptr, ui::kToolWindow)
+    : ToolWindow(kFrame)
 {
-    setObjectName(QStringLiteral("frmKey"));
-    setWindowTitle(QStringLiteral("RavAvud"));
-    setFixedSize(ui::Px(5325), ui::Px(1590));
     CreateControls();
     picturesRatio_ = devicePixelRatioF();
 
@@ -84,9 +80,6 @@ frmKey::frmKey()
     connect(vsbCb, &QScrollBar::valueChanged, this, &frmKey::vsbCb_Change);
     connect(vsbClef, &QScrollBar::valueChanged, this, &frmKey::vsbClef_Change);
 
-    std::int32_t top = 1830;
-    std::int32_t left = 1305;
-    ReadWinPos("Key", this, top, left);
     k = theory::kKeyOfC;
     InitKeyNames();
     ShowKey();
@@ -218,11 +211,3 @@ void frmKey::showEvent(QShowEvent* event)
     RenderForScreen();
     QWidget::showEvent(event);
 }
-
-void frmKey::closeEvent(QCloseEvent* event)
-{
-    WriteWinPos("Key", this);
-    event->accept();
-}
-
-void frmKey::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, BackgroundTexture()); }

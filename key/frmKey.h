@@ -4,16 +4,17 @@
 
 #include "theory/keys.h"
 
+#include "shell/toolwindow.h"
+
 #include <QPixmap>
 #include <QString>
-#include <QWidget>
 
 #include <array>
 
 class QLabel;
 class QScrollBar;
 
-class frmKey : public QWidget {
+class frmKey : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -21,6 +22,15 @@ public:
     // the window back where it was last closed. The window stays hidden.
     frmKey();
 
+    // Shows key k with its dominant and subdominant, then sets both selectors to it; a
+    // selector that moves runs its change handling, which finds the same key and stops.
+    void ShowKey();
+    void InitKeyNames();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // Key index k by signature: 0 is seven sharps (top), 7 C major, 14 seven flats.
     QScrollBar* vsbUpDown;
     // Key by tonic name, C♭ at 0 up to C at 14 (KeyNames' chromatic position).
@@ -51,17 +61,6 @@ public:
     };
     std::array<KeyNameRow, theory::kKeyCount> KeyName;
 
-    // Shows key k with its dominant and subdominant, then sets both selectors to it; a
-    // selector that moves runs its change handling, which finds the same key and stops.
-    void ShowKey();
-    void InitKeyNames();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void CreateControls();
     // Picture k of the current clef, drawn now if it is not yet.
     const QPixmap& KeyPicture(int index);
@@ -73,7 +72,7 @@ private:
     void vsbCb_Change(int value);
     void vsbClef_Change(int value);
 
-    int k = theory::kKeyOfC;
+    theory::KeyIndex k = theory::kKeyOfC;
     qreal picturesRatio_ = 0;
     bool shown_ = false;
     bool followsScreen_ = false;

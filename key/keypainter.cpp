@@ -19,12 +19,9 @@
 namespace keypainter {
 namespace {
 
-    // The seven sharps and the seven flats on the treble clef, in the order written, as staff
-    // steps above the bottom line E4: sharps F5 C5 G5 D5 A4 E5 B4, flats B4 E5 A4 D5 G4 C5 F4.
-    constexpr std::array<int, 7> kTrebleSharps { 8, 5, 9, 6, 3, 7, 4 };
-    constexpr std::array<int, 7> kTrebleFlats { 4, 7, 3, 6, 2, 5, 1 };
-    // The bass clef's bottom line is G2: every letter sits two steps lower than on the treble
-    // clef (F5 on the treble's top line, F3 on the bass clef's fourth line).
+    // The bass clef's bottom line is G2, the treble's E4: every letter of a signature sits two
+    // steps lower than on the treble clef (F5 on the treble's top line, F3 on the bass clef's
+    // fourth line).
     constexpr int kBassShift = -2;
 
     // Horizontal spacing in logical pixels: the clef a little after the staff's start, the
@@ -198,18 +195,16 @@ std::vector<Accidental> SignatureLayout(Clef clef, int k)
 {
     if (k < 0 || k >= theory::kKeyCount)
         return {};
-    const int count = theory::SignatureAccidentals(k);
-    const bool sharps = count > 0;
-    const std::array<int, 7>& steps = sharps ? kTrebleSharps : kTrebleFlats;
+    const bool sharps = theory::SignatureAccidentals(k) > 0;
     const int shift = clef == Clef::Bass ? kBassShift : 0;
     const ClefBox box = ClefPlace(clef);
     const double first = std::ceil(box.left + box.width + kClefGap);
     const double advance = sharps ? kSharpAdvance : kFlatAdvance;
 
     std::vector<Accidental> layout;
-    for (int i = 0; i < std::abs(count); ++i)
-        layout.push_back(
-            { sharps, steps[static_cast<std::size_t>(i)] + shift, first + i * advance });
+    for (int step : theory::SignatureSteps(k)) {
+        layout.push_back({ sharps, step + shift, first + static_cast<double>(layout.size()) * advance });
+    }
     return layout;
 }
 

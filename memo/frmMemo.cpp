@@ -2,9 +2,7 @@
 
 #include "memo/DrawingSurface.h"
 #include "shell/ui.h"
-#include "shell/wrwinpos.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -75,15 +73,13 @@ QPushButton* MakeColourButton(QWidget* parent, const char* name, int left, std::
     return button;
 }
 
+constexpr ToolFrame kFrame { "frmMemo", "MemoPad", 4020, 2865, false, "Memo", 3435, 2670, false };
 } // namespace
 
 frmMemo::frmMemo()
-    : QWidget(nullptr, ui::kToolWindow)
+    : ToolWindow(kFrame)
 {
-    setObjectName(QStringLiteral("frmMemo"));
-    setWindowTitle(QStringLiteral("MemoPad"));
     setFont(ui::PGothicFont(9));
-    resize(ui::Px(4020), ui::Px(2865));
     CreateControls();
 
     connect(cmdBlack, &QPushButton::clicked, this, &frmMemo::cmdBlack_Click);
@@ -97,9 +93,6 @@ frmMemo::frmMemo()
     connect(picWorkSpace, &DrawingSurface::MouseMove, this, &frmMemo::picWorkSpace_MouseMove);
 
     PenWidth = 1;
-    std::int32_t top = 3435;
-    std::int32_t left = 2670;
-    ReadWinPos("Memo", this, top, left);
 }
 
 void frmMemo::CreateControls()
@@ -246,10 +239,4 @@ void frmMemo::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ui::Color(ui::kDarkPurple));
-}
-
-void frmMemo::closeEvent(QCloseEvent* event)
-{
-    WriteWinPos("Memo", this);
-    event->accept();
 }

@@ -3,7 +3,7 @@
 // "Mode". Nothing drawn or typed is saved; the window keeps only its position.
 #pragma once
 
-#include <QWidget>
+#include "shell/toolwindow.h"
 
 #include <cstdint>
 
@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 
-class frmMemo : public QWidget {
+class frmMemo : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -21,6 +21,12 @@ public:
     // window stays hidden. The text face, hidden, follows at the first show.
     frmMemo();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     // The pointer position of the latest press or drawing move, rounded to whole units, where
     // the next line of a stroke starts. Held in 32 bits, so a stroke still joins on a surface
     // wider than 32767 units.
@@ -41,13 +47,6 @@ public:
     DrawingSurface* picWorkSpace;
     QPlainTextEdit* txtWorkSpace = nullptr; // built at the first show or "Mode" click
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void CreateControls();
     void CreateTextFace();
     void Form_Resize();

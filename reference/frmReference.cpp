@@ -1,9 +1,7 @@
 #include "reference/frmReference.h"
 
 #include "shell/ui.h"
-#include "shell/wrwinpos.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 
@@ -149,14 +147,14 @@ QLabel* MakeLabel(QWidget* sheet, int number, const Entry& entry)
     return label;
 }
 
+constexpr ToolFrame kFrame {
+    "frmReference", "ReferenceBook", 3870, 4785, true, "Reference", 2835, 2265, false
+};
 } // namespace
 
 frmReference::frmReference()
-    : QWidget(nullptr, ui::kToolWindow)
+    : ToolWindow(kFrame)
 {
-    setObjectName(QStringLiteral("frmReference"));
-    setWindowTitle(QStringLiteral("ReferenceBook"));
-    setFixedSize(ui::Px(3870), ui::Px(4785));
     setFont(SheetFont());
     ui::Paint(this, kBlack, kWhite);
 
@@ -171,14 +169,4 @@ frmReference::frmReference()
     const int middle = ui::Px(1860);
     Line1->setGeometry(middle - 2, ui::Px(3000), 5, ui::Px(4680) - ui::Px(3000));
     ui::Paint(Line1, kDarkGreen, kDarkGreen);
-
-    std::int32_t top = 2835;
-    std::int32_t left = 2265;
-    ReadWinPos("Reference", this, top, left);
-}
-
-void frmReference::closeEvent(QCloseEvent* event)
-{
-    WriteWinPos("Reference", this);
-    event->accept();
 }

@@ -3,11 +3,11 @@
 // chord of a major and a minor key. Nothing on it reacts to input; only its position is kept.
 #pragma once
 
-#include <QWidget>
+#include "shell/toolwindow.h"
 
 class QFrame;
 
-class frmReference : public QWidget {
+class frmReference : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -16,9 +16,7 @@ public:
     // section's heading, then its rows from left to right.
     frmReference();
 
+private:
     // The dark green line between the major and the minor key's tensions.
     QFrame* Line1;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 };

@@ -1,26 +1,32 @@
 // The scale window: one scale of the catalogue spelled on one root.
 #pragma once
 
+#include "shell/toolwindow.h"
 #include "theory/spelling.h"
-
-#include <QWidget>
 
 #include <array>
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QScrollBar;
-class WindowRegistry;
+class SpellingButton;
 
-class frmScale : public QWidget {
+class frmScale : public ToolWindow {
     Q_OBJECT
 
 public:
-    // Loads the chord window (hidden) for the spelling pictures the two windows share.
-    explicit frmScale(WindowRegistry& registry);
+    // The load handler: builds the controls, restores the spelling mode and the position, and
+    // shows C Ionian. The window stays hidden.
+    frmScale();
 
+    // Writes the cells of the chosen scale on the chosen root in the window's spelling.
     void ShowScale();
+
+protected:
+    void WriteSettings() override;
+
+private:
+    theory::PitchClass Root() const;
 
     // Root: pitch class 11 - value, so the thumb at the bottom (11) is C.
     QScrollBar* vsbRoot;
@@ -28,23 +34,7 @@ public:
     QScrollBar* vsbMode;
     QLabel* lblRootScale;
     std::array<QLabel*, 8> lblScale;
-    QPushButton* cmdOption;
+    SpellingButton* cmdOption;
     QLabel* lblMode;
     QComboBox* cmbModeScale;
-
-    theory::SpellingMode SpellingMode = theory::SpellingMode::Sharps;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void Load();
-    void InitScaleTable();
-    void ApplySpellingMode();
-
-    void vsbMode_Change();
-    void cmdOption_Click();
-
-    WindowRegistry& registry_;
 };

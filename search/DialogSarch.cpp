@@ -3,32 +3,19 @@
 #include "chord/frmChord.h"
 #include "shell/ini.h"
 #include "shell/registry.h"
-#include "shell/texture.h"
 #include "shell/ui.h"
-#include "theory/chordmatch.h"
-#include "theory/chords.h"
-#include "theory/spelling.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTimer>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -55,17 +42,24 @@ QLabel* Counter(QWidget* parent, const char* name, const QRect& twips)
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+constexpr ToolFrame kFrame { "DialogSarch", "VozuvIver - Search", 3285, 1440, true, nullptr, 0, 0,
+    true };
+
+// Each list item carries its chord besides its text.
+constexpr int kRootRole = Qt::UserRole;
+constexpr int kTypeRole = Qt::UserRole + 1;
+
 } // namespace
 
 DialogSarch::DialogSarch(WindowRegistry& registry)
-    : QWidget(nullptr, ui::kToolWindow)
+    : ToolWindow(kFrame)
     , registry_(registry)
 {
-    setObjectName(QStringLiteral("DialogSarch"));
-    setWindowTitle(QStringLiteral("VozuvIver - Search"));
-    setFixedSize(ui::Px(3285), ui::Px(1440));
     ui::PaintBackground(this, ui::kBlack);
     CreateControls();
+    // One chord per turn of the event loop; the shake's 26 jolts are each shown for a moment.
+    stepper_.setInterval(0);
+    shaker_.setInterval(15);
 
     connect(cmdCancel, &QPushButton::clicked, this, &DialogSarch::cmdCancel_Click);
     connect(cmdFreeSarch, &QPushButton::clicked, this, &DialogSarch::SearchChords);
@@ -73,6 +67,8 @@ DialogSarch::DialogSarch(WindowRegistry& registry)
     connect(lstSarch, &QListWidget::currentRowChanged, this, &DialogSarch::lstSarch_Click);
     connect(lstPass, &QListWidget::itemClicked, this, &DialogSarch::lstPass_Click);
     connect(lstPass, &QListWidget::currentRowChanged, this, &DialogSarch::lstPass_Click);
+    connect(&stepper_, &QTimer::timeout, this, &DialogSarch::Step);
+    connect(&shaker_, &QTimer::timeout, this, &DialogSarch::Shake);
 
     Load();
 }
@@ -125,26 +121,24 @@ void DialogSarch::Load()
         move(screen->geometry().center() - rect().center());
 }
 
-void DialogSarch::closeEvent(QCloseEvent* event)
+void DialogSarch::WriteSettings()
 {
     const int state = chkHighSpeed->checkState() == Qt::Unchecked ? 0
         : chkHighSpeed->checkState() == Qt::Checked               ? 1
                                                                   : 2;
     ini::WriteIni("Chord", "HighSpeed", std::to_string(state));
-    stopRequested_ = searching_;
-    event->accept();
 }
 
-void DialogSarch::hideEvent(QHideEvent*)
+void DialogSarch::hideEvent(QHideEvent* event)
 {
-    // Hidden along with the chord window, or closed: a running search stops at the next chord.
-    stopRequested_ = searching_;
-}
-
-void DialogSarch::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, BackgroundTexture());
+    // Hidden along with the chord window, or closed: a running search stops where it is.
+    if (Searching())
+        FinishSearch(false);
+    if (shaker_.isActive()) {
+        shaker_.stop();
+        move(home_);
+    }
+    ToolWindow::hideEvent(event);
 }
 
 bool DialogSarch::eventFilter(QObject* watched, QEvent* event)
@@ -197,145 +191,124 @@ void DialogSarch::cmdCancel_Click()
     lstPass->clear();
 }
 
-void DialogSarch::SetControlsEnabled(bool enabled)
-{
-    auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord);
-    const std::vector<QWidget*> own = enabled
-        ? std::vector<QWidget*> { cmdCancel, cmdFreeSarch, chkHighSpeed, lstSarch, lstPass }
-        : std::vector<QWidget*> { cmdCancel, chkHighSpeed, cmdFreeSarch, lstSarch, lstPass };
-    for (QWidget* control : own)
-        control->setEnabled(enabled);
-    for (QLabel* box : lblSarch)
-        box->setEnabled(enabled);
-    if (!chord)
-        return;
-    for (QWidget* control : { static_cast<QWidget*>(chord->cmbKey),
-             static_cast<QWidget*>(chord->cmdOption), static_cast<QWidget*>(chord->cmdSarch),
-             static_cast<QWidget*>(chord->cmdSetting), static_cast<QWidget*>(chord->cmbChordType),
-             static_cast<QWidget*>(chord->vsbRoot), static_cast<QWidget*>(chord->vsbChordType) })
-        control->setEnabled(enabled);
-    for (QPushButton* button : chord->cmddiatonic)
-        button->setEnabled(enabled);
-    chord->NotesDraggable = enabled;
-}
-
-bool DialogSarch::Matches(const frmChord& chord) const
-{
-    // The chord as the window shows it: its 19 names and which of them are lit.
-    const QColor lit = ui::Color(ui::kYellow);
-    std::array<std::string, theory::kMatrixSlots> names;
-    std::array<std::string_view, theory::kMatrixSlots> cells;
-    std::uint32_t litMask = 0;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        names[k] = Utf8(chord.lblNote[k]->text());
-        cells[k] = names[k];
-        if (chord.lblNote[k]->palette().color(QPalette::Window) == lit)
-            litMask |= 1u << k;
-    }
-    for (const QLabel* box : lblSarch) {
-        if (!theory::BoxMatches(Utf8(box->text()), cells, litMask))
-            return false;
-    }
-    return true;
-}
-
 void DialogSarch::SearchChords()
 {
-    if (searching_)
+    if (Searching())
         return;
-    if (std::all_of(lblSarch.begin(), lblSarch.end(),
-            [](const QLabel* box) { return box->text().isEmpty(); }))
+    std::uint16_t notes = 0;
+    for (const QLabel* box : lblSarch) {
+        if (auto pc = theory::NotePitchClass(Utf8(box->text())))
+            notes |= static_cast<std::uint16_t>(1u << *pc);
+    }
+    chord_ = registry_.TouchAs<frmChord>(WindowId::Chord);
+    if (notes == 0 || !chord_)
         return;
-    QPointer<frmChord> chord = registry_.TouchAs<frmChord>(WindowId::Chord);
-    if (!chord)
-        return;
-    const QPointer<DialogSarch> self(this);
-    searching_ = true;
-    stopRequested_ = false;
-
-    setCursor(Qt::WaitCursor);
-    chord->setCursor(Qt::WaitCursor);
+    shaker_.stop();
+    hits_ = theory::SearchChords(notes);
+    listed_ = 0;
     lstSarch->clear();
     lstPass->clear();
-    SetControlsEnabled(false);
+
+    if (chkHighSpeed->checkState() != Qt::Unchecked) {
+        for (const theory::ChordHit& hit : hits_)
+            AddHit(hit);
+        listed_ = hits_.size();
+        const theory::ChordOnRoot last = theory::SearchStep(theory::kSearchSteps - 1);
+        chord_->ShowChord(last.root, last.type);
+        FinishSearch(true);
+        return;
+    }
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             cmdCancel, cmdFreeSarch, chkHighSpeed, lstSarch, lstPass })
+        control->setEnabled(false);
+    for (QLabel* box : lblSarch)
+        box->setEnabled(false);
+    chord_->SetBusy(true);
+    setCursor(Qt::WaitCursor);
     lblChordHit->setText(QStringLiteral("Please"));
     lblTensionHit->setText(QStringLiteral("Wait..."));
-    QCoreApplication::processEvents();
+    step_ = 0;
+    stepper_.start();
+}
 
-    // Roots from B (value 0) down to C (value 11), every chord type on each.
-    for (int rootValue = 0; rootValue < 12 && self && chord && !stopRequested_; ++rootValue) {
-        chord->vsbRoot->setValue(rootValue);
-        for (int type = 1; type < theory::kChordTypeCount; ++type) {
-            chord->vsbChordType->setValue(type);
-            chord->Hyouji();
-            if (chkHighSpeed->checkState() == Qt::Unchecked) {
-                QCoreApplication::processEvents();
-                if (!self || !chord || stopRequested_)
-                    break;
-            }
-            if (Matches(*chord)) {
-                const QString item
-                    = chord->lblNote[0]->text() + chord->cmbChordType->itemText(type);
-                (theory::LightsTension(type) ? lstPass : lstSarch)->addItem(item);
-            }
-        }
+void DialogSarch::Step()
+{
+    if (!chord_ || step_ >= theory::kSearchSteps) {
+        FinishSearch(step_ >= theory::kSearchSteps);
+        return;
     }
-    if (!self)
-        return; // deleted with its window; nothing of it is left to restore
+    const theory::ChordOnRoot chord = theory::SearchStep(step_++);
+    chord_->ShowChord(chord.root, chord.type);
+    if (listed_ < hits_.size() && hits_[listed_].root == chord.root
+        && hits_[listed_].type == chord.type)
+        AddHit(hits_[listed_++]);
+}
 
+void DialogSarch::AddHit(const theory::ChordHit& hit)
+{
+    auto* item = new QListWidgetItem(
+        ui::Utf8(theory::ChordItemText(hit.root, hit.type, chord_->Spelling())));
+    item->setData(kRootRole, hit.root);
+    item->setData(kTypeRole, hit.type);
+    (hit.list == theory::HitList::Tension ? lstPass : lstSarch)->addItem(item);
+}
+
+void DialogSarch::FinishSearch(bool shake)
+{
+    const bool stepped = Searching();
+    stepper_.stop();
     lblChordHit->setText(QStringLiteral("%1Hit!").arg(lstSarch->count()));
     lblTensionHit->setText(QStringLiteral("%1Hit!").arg(lstPass->count()));
-    unsetCursor();
-    if (chord)
-        chord->unsetCursor();
-    SetControlsEnabled(true);
-    searching_ = false;
-    if (!stopRequested_ && isVisible())
-        ShakeDialog();
-}
-
-void DialogSarch::ShakeDialog()
-{
-    // 26 jolts down and to the right of its place, each shown for a moment.
-    const QPointer<DialogSarch> self(this);
-    const QPoint home = pos();
-    for (int step = 0; step < 26; ++step) {
-        const int down = static_cast<int>(QRandomGenerator::global()->bounded(61));
-        const int right = static_cast<int>(QRandomGenerator::global()->bounded(61));
-        move(home + QPoint(ui::Px(right), ui::Px(down)));
-        QEventLoop pause;
-        QTimer::singleShot(15, &pause, &QEventLoop::quit);
-        pause.exec();
-        if (!self)
-            return;
+    if (stepped) {
+        for (QWidget* control : std::initializer_list<QWidget*> {
+                 cmdCancel, cmdFreeSarch, chkHighSpeed, lstSarch, lstPass })
+            control->setEnabled(true);
+        for (QLabel* box : lblSarch)
+            box->setEnabled(true);
+        unsetCursor();
+        if (chord_)
+            chord_->SetBusy(false);
     }
-    move(home);
+    if (shake && isVisible()) {
+        home_ = pos();
+        jolts_ = 0;
+        shaker_.start();
+    }
 }
 
-void DialogSarch::ShowResultChord(const QString& item)
+void DialogSarch::Shake()
 {
-    auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord);
-    if (!chord)
+    // 26 jolts down and to the right of its place, then back home.
+    if (jolts_++ == 26) {
+        shaker_.stop();
+        move(home_);
         return;
-    const theory::ResultChord result = theory::ParseResultItem(Utf8(item));
-    chord->vsbRoot->setValue(result.rootValue);
-    chord->vsbChordType->setValue(result.chordType);
+    }
+    const int down = static_cast<int>(QRandomGenerator::global()->bounded(61));
+    const int right = static_cast<int>(QRandomGenerator::global()->bounded(61));
+    move(home_ + QPoint(ui::Px(right), ui::Px(down)));
+}
+
+void DialogSarch::ShowResultChord(const QListWidgetItem* item)
+{
+    if (auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord))
+        chord->ShowChord(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt());
 }
 
 void DialogSarch::lstSarch_Click()
 {
-    if (searching_ || lstSarch->currentRow() < 0)
+    if (Searching() || lstSarch->currentRow() < 0)
         return;
-    ShowResultChord(lstSarch->currentItem()->text());
+    ShowResultChord(lstSarch->currentItem());
     lblChordHit->setText(
         QStringLiteral("%1/%2").arg(lstSarch->currentRow() + 1).arg(lstSarch->count()));
 }
 
 void DialogSarch::lstPass_Click()
 {
-    if (searching_ || lstPass->currentRow() < 0)
+    if (Searching() || lstPass->currentRow() < 0)
         return;
-    ShowResultChord(lstPass->currentItem()->text());
+    ShowResultChord(lstPass->currentItem());
     lblTensionHit->setText(
         QStringLiteral("%1/%2").arg(lstPass->currentRow() + 1).arg(lstPass->count()));
 }

@@ -2,30 +2,56 @@
 // the notes dragged into its five boxes.
 #pragma once
 
+#include "shell/toolwindow.h"
+#include "theory/chordmatch.h"
+
 #include <QPointer>
-#include <QWidget>
+#include <QTimer>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class WindowRegistry;
 class frmChord;
 
-class DialogSarch : public QWidget {
+class DialogSarch : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit DialogSarch(WindowRegistry& registry);
 
-    // Steps the chord window through all 336 chords and lists those that hold every note of
-    // the boxes: plain chords in lstSarch, chords with a tension in lstPass.
+    // Lists every chord that holds all the notes of the boxes: plain chords in lstSarch,
+    // chords with a tension in lstPass. Unless NoRefresh is ticked, the chord window is
+    // stepped through all 336 chords first, one per turn of the event loop, so the user sees
+    // the search run; the dialog then shakes.
     void SearchChords();
 
-    // Moves the chord window to the chord a list item names.
-    void ShowResultChord(const QString& item);
+    bool Searching() const { return stepper_.isActive(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void WriteSettings() override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void CreateControls();
+    void Load();
+
+    void Step();
+    void AddHit(const theory::ChordHit& hit);
+    void FinishSearch(bool shake);
+    void Shake();
+
+    void cmdCancel_Click();
+    void lstSarch_Click();
+    void lstPass_Click();
+    void lblSarch_DragDrop(int box, const QString& note);
+    void ShowResultChord(const QListWidgetItem* item);
 
     QPushButton* cmdCancel; // "Clear"
     std::array<QLabel*, 5> lblSarch;
@@ -34,30 +60,16 @@ public:
     QListWidget* lstPass;
     QLabel* lblChordHit;
     QLabel* lblTensionHit;
-    QCheckBox* chkHighSpeed; // ticked: the chord window is not repainted between chords
+    QCheckBox* chkHighSpeed; // ticked: the chord window is not stepped through the chords
     QLabel* Label3; // "NoRefresh"
 
-    bool Searching() const { return searching_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void CreateControls();
-    void Load();
-    void SetControlsEnabled(bool enabled);
-    bool Matches(const frmChord& chord) const;
-    void ShakeDialog();
-
-    void cmdCancel_Click();
-    void lstSarch_Click();
-    void lstPass_Click();
-    void lblSarch_DragDrop(int box, const QString& note);
-
     WindowRegistry& registry_;
-    bool searching_ = false;
-    bool stopRequested_ = false;
+    QPointer<frmChord> chord_; // the window a running search steps
+    std::vector<theory::ChordHit> hits_;
+    std::size_t listed_ = 0; // hits already listed
+    int step_ = 0;
+    QTimer stepper_;
+    QTimer shaker_;
+    int jolts_ = 0;
+    QPoint home_;
 };

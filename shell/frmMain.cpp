@@ -82,9 +82,9 @@ void frmMain::Load()
 {
     registry_.SetMain(this);
 
-    WindowFlag = false;
+    registry_.SetWindowFlag(false);
     if (auto flag = ini::ToBoolean(ini::ReadIni("Main", "WindowFlag")))
-        WindowFlag = *flag;
+        registry_.SetWindowFlag(*flag);
 
     std::int32_t top = 585;
     std::int32_t left = 975;
@@ -103,7 +103,7 @@ void frmMain::Load()
     }
     registry_.Close(WindowId::Loading);
 
-    if (WindowFlag) {
+    if (registry_.WindowFlag()) {
         for (WindowId id : { WindowId::Key, WindowId::Scale, WindowId::Chord, WindowId::Memo })
             TopMostOn(registry_.Touch(id));
         TopMostOn(this);
@@ -145,12 +145,12 @@ void frmMain::cmdWindow_Click()
         WindowId::Chord, WindowId::Memo, WindowId::Reference, WindowId::Matrix, WindowId::Search };
     for (const std::optional<WindowId>& id : order) {
         QWidget* window = id ? registry_.Touch(*id) : this;
-        if (WindowFlag)
+        if (registry_.WindowFlag())
             TopMostOff(window);
         else
             TopMostOn(window);
     }
-    WindowFlag = !WindowFlag;
+    registry_.SetWindowFlag(!registry_.WindowFlag());
 }
 
 void frmMain::cmdHelp_Click() { ShowHelp(this); }
@@ -160,7 +160,7 @@ void frmMain::cmdInfo_Click()
     auto* about = qobject_cast<QDialog*>(registry_.Touch(WindowId::Author));
     if (!about)
         return;
-    if (WindowFlag)
+    if (registry_.WindowFlag())
         TopMostOn(about);
     about->exec();
 }
@@ -183,7 +183,7 @@ void frmMain::ShutDown()
             WindowId::Loading, WindowId::Author, WindowId::Search, WindowId::Matrix })
         registry_.Close(id);
     WriteWinPos("Main", this);
-    ini::WriteIni("Main", "WindowFlag", WindowFlag ? "True" : "False");
+    ini::WriteIni("Main", "WindowFlag", registry_.WindowFlag() ? "True" : "False");
     CloseHelp(this);
     QCoreApplication::quit();
 }

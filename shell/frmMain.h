@@ -17,9 +17,14 @@ public:
     // already refused a second copy, and shows the launcher afterwards.
     explicit frmMain(WindowRegistry& registry);
 
-    // True while every window is meant to stay on top; other windows read it.
-    bool WindowFlag = false;
+    // Closes every loaded window (each writes its own settings), saves the launcher's own
+    // settings, closes help and ends the program. Runs for every request to close the launcher.
+    void ShutDown();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // Each flag says that the next click on its button hides its window. Only that button
     // changes it, so after its window was closed some other way, the next click loads the
     // window hidden and only the click after that shows it.
@@ -39,14 +44,6 @@ public:
     QPushButton* cmdInfo;
     QPushButton* cmdClose;
 
-    // Closes every loaded window (each writes its own settings), saves the launcher's own
-    // settings, closes help and ends the program. Runs for every request to close the launcher.
-    void ShutDown();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void CreateButtons();
     void Load();
     void Toggle(WindowId id, bool& flag);

@@ -1,7 +1,5 @@
 #include "shell/registry.h"
 
-#include "shell/frmMain.h"
-
 #include <QEvent>
 
 WindowRegistry::~WindowRegistry()
@@ -34,11 +32,9 @@ void WindowRegistry::Close(WindowId id)
         window->close();
 }
 
-void WindowRegistry::SetMain(frmMain* main) { main_ = main; }
+void WindowRegistry::SetMain(QWidget* main) { main_ = main; }
 
-frmMain* WindowRegistry::Main() const { return main_; }
-
-bool WindowRegistry::WindowFlag() const { return main_ && main_->WindowFlag; }
+QWidget* WindowRegistry::Main() const { return main_; }
 
 bool WindowRegistry::eventFilter(QObject* watched, QEvent* event)
 {

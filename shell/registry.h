@@ -8,8 +8,6 @@
 #include <array>
 #include <functional>
 
-class frmMain;
-
 // Every window the launcher loads, shows, hides or closes.
 enum class WindowId { Scale, Key, Chord, Memo, Reference, Loading, Author, Search, Matrix };
 inline constexpr int kWindowIdCount = 9;
@@ -43,10 +41,14 @@ public:
     // Closes a loaded window, which runs its close handler; does nothing otherwise.
     void Close(WindowId id);
 
-    // The launcher, whose always-on-top state the dialogs follow.
-    void SetMain(frmMain* main);
-    frmMain* Main() const;
-    bool WindowFlag() const;
+    // The launcher, beside which the splash shows.
+    void SetMain(QWidget* main);
+    QWidget* Main() const;
+
+    // True while every window is meant to stay on top; windows and dialogs follow it as they
+    // open.
+    bool WindowFlag() const { return windowFlag_; }
+    void SetWindowFlag(bool flag) { windowFlag_ = flag; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,5 +62,6 @@ private:
     const Entry& At(WindowId id) const { return entries_[static_cast<std::size_t>(id)]; }
 
     std::array<Entry, kWindowIdCount> entries_;
-    QPointer<frmMain> main_;
+    QPointer<QWidget> main_;
+    bool windowFlag_ = false;
 };

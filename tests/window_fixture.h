@@ -5,7 +5,7 @@
 #include "settings_folder.h"
 
 #include "shell/registry.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 
 #include <QLabel>
 

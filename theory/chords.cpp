@@ -31,107 +31,43 @@ const std::array<MatrixSlot, kMatrixSlots> MatrixSlots { {
 
 namespace {
 
-    struct ChordType {
-        std::string_view listText;
-        std::string_view structure;
-    };
-
-    // clang-format off
-constexpr std::array<ChordType, kChordTypeCount> kChordTypes { {
-    { "N.C.",    "" },
-    // Major triads and sixths
-    { "major",   "000407" },
-    { "add9",    "00020407" },   // the ninth sits in the structure row, as a second
-    { "sus4",    "000507" },
-    { "dim",     "00030609" },   // the four-note diminished chord
-    { "aug",     "000408" },
-    { "M7",      "00040711" },
-    { "M7(9)",   "0004071113" },
-    { "6",       "00040709" },
-    { "6(9)",    "0004070913" },
-    // Dominant sevenths
-    { "7",       "00040710" },
-    { "7sus4",   "00050710" },
-    { "7(9)",    "0004071013" },
-    { "7(♭5)",   "00040610" },
-    { "7(♯5)",   "00040810" },
-    { "7(♭9)",   "0004071012" },
-    { "7(♯9)",   "0004071014" },
-    { "7(13)",   "0004071018" },
-    { "7(♭13)",  "0004071017" },
-    { "7(♯11)",  "0004071016" },
-    // Minor chords
-    { "m",       "000307" },
-    { "madd9",   "00020307" },
-    { "m(♭5)",   "000306" },     // the diminished triad
-    { "m6",      "00030709" },
-    { "m7",      "00030710" },
-    { "m7(9)",   "0003071013" },
-    { "m7(♭5)",  "00030610" },
-    { "m7(11)",  "0003071015" },
-    { "mM7",     "00030711" },
-} };
-    // clang-format on
-
-    constexpr int kMaxChordSlots = 5;
-
-    struct ParsedChord {
-        std::array<int, kMaxChordSlots> slots {};
-        int count = 0;
-        std::uint32_t mask = 0;
-    };
-
-    // Reads a structure code two digits at a time; done once, at compile time.
-    constexpr std::array<ParsedChord, kChordTypeCount> ParseCatalogue()
-    {
-        std::array<ParsedChord, kChordTypeCount> parsed {};
-        for (std::size_t t = 0; t < kChordTypes.size(); ++t) {
-            const std::string_view code = kChordTypes[t].structure;
-            for (std::size_t j = 0; j + 1 < code.size(); j += 2) {
-                const int slot = (code[j] - '0') * 10 + (code[j + 1] - '0');
-                parsed[t].slots[static_cast<std::size_t>(parsed[t].count++)] = slot;
-                parsed[t].mask |= 1u << slot;
-            }
-        }
-        return parsed;
-    }
-
-    constexpr std::array<ParsedChord, kChordTypeCount> kParsed = ParseCatalogue();
-
     constexpr std::uint32_t kTensionSlotMask
         = ((1u << kMatrixSlots) - 1) & ~((1u << kFirstTensionSlot) - 1);
 
-    bool IsChordType(int t) { return t >= 0 && t < kChordTypeCount; }
+    bool IsChordType(ChordType t) { return t >= 0 && t < kChordTypeCount; }
+
+    const ChordTypeRow* Row(ChordType t)
+    {
+        return IsChordType(t) ? &ChordTypes[static_cast<std::size_t>(t)] : nullptr;
+    }
 
 } // namespace
 
-std::string_view ChordListText(int t)
+std::string_view ChordListText(ChordType t)
 {
-    return IsChordType(t) ? kChordTypes[static_cast<std::size_t>(t)].listText : std::string_view {};
+    const ChordTypeRow* row = Row(t);
+    return row ? row->listText : std::string_view {};
 }
 
-std::string_view ChordStructure(int t)
+std::span<const int> ChordSlots(ChordType t)
 {
-    return IsChordType(t) ? kChordTypes[static_cast<std::size_t>(t)].structure
-                          : std::string_view {};
-}
-
-std::span<const int> ChordSlots(int t)
-{
-    if (!IsChordType(t))
+    const ChordTypeRow* row = Row(t);
+    if (!row)
         return {};
-    const ParsedChord& chord = kParsed[static_cast<std::size_t>(t)];
-    return { chord.slots.data(), static_cast<std::size_t>(chord.count) };
+    return { row->litSlots.data(), static_cast<std::size_t>(row->count) };
 }
 
-std::uint32_t LitSlotMask(int t)
+std::uint32_t LitSlotMask(ChordType t)
 {
-    return IsChordType(t) ? kParsed[static_cast<std::size_t>(t)].mask : 0;
+    std::uint32_t mask = 0;
+    for (int slot : ChordSlots(t))
+        mask |= 1u << slot;
+    return mask;
 }
 
-bool LightsTension(int t) { return (LitSlotMask(t) & kTensionSlotMask) != 0; }
+bool LightsTension(ChordType t) { return (LitSlotMask(t) & kTensionSlotMask) != 0; }
 
-std::uint16_t ChordIntervalMask(int t)
+std::uint16_t ChordIntervalMask(ChordType t)
 {
     std::uint16_t mask = 0;
     for (int slot : ChordSlots(t))
@@ -140,7 +76,21 @@ std::uint16_t ChordIntervalMask(int t)
     return mask;
 }
 
-std::array<std::string_view, kMatrixSlots> MatrixNoteNames(int root, SpellingMode mode)
+std::uint16_t ChordPitchMask(PitchClass root, ChordType t)
+{
+    // Rotating the interval mask by the root: bit s moves to bit (root + s) mod 12.
+    const unsigned wide = static_cast<unsigned>(ChordIntervalMask(t)) << Transposed(root, 0);
+    return static_cast<std::uint16_t>((wide | (wide >> 12)) & 0xFFF);
+}
+
+std::string ChordItemText(PitchClass root, ChordType t, SpellingMode mode)
+{
+    std::string item(PitchClassCell(mode, root));
+    item += ChordListText(t);
+    return item;
+}
+
+std::array<std::string_view, kMatrixSlots> MatrixNoteNames(PitchClass root, SpellingMode mode)
 {
     std::array<std::string_view, kMatrixSlots> cells {};
     if (root < 0 || root > 11)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace theory {
@@ -29,32 +30,107 @@ struct MatrixSlot {
 
 extern const std::array<MatrixSlot, kMatrixSlots> MatrixSlots;
 
-// Chord types 0..28; 0 is "N.C.", no chord.
+// A chord type: an index into the catalogue, 1..28; 0 is "N.C.", no chord.
+using ChordType = int;
+inline constexpr ChordType kNoChord = 0;
 inline constexpr int kChordTypeCount = 29;
+inline constexpr int kMaxChordSlots = 5;
+
+// One row of the catalogue: the chord-type list's text and the matrix slots it lights,
+// ascending. "7" lights the root, the major third, the fifth and the minor seventh.
+struct ChordTypeRow {
+    template <std::size_t N>
+    constexpr ChordTypeRow(std::string_view text, const int (&lit)[N])
+        : listText(text)
+        , count(static_cast<int>(N))
+    {
+        static_assert(N <= kMaxChordSlots);
+        for (std::size_t i = 0; i < N; ++i)
+            litSlots[i] = lit[i];
+    }
+    constexpr ChordTypeRow(std::string_view text)
+        : listText(text)
+    {
+    }
+
+    std::string_view listText;
+    std::array<int, kMaxChordSlots> litSlots {};
+    int count = 0;
+};
+
+// clang-format off
+inline constexpr std::array<ChordTypeRow, kChordTypeCount> ChordTypes { {
+    { "N.C." },
+    // Major triads and sixths
+    { "major",   { 0, 4, 7 } },
+    { "add9",    { 0, 2, 4, 7 } },        // the ninth sits in the structure row, as a second
+    { "sus4",    { 0, 5, 7 } },
+    { "dim",     { 0, 3, 6, 9 } },        // the four-note diminished chord
+    { "aug",     { 0, 4, 8 } },
+    { "M7",      { 0, 4, 7, 11 } },
+    { "M7(9)",   { 0, 4, 7, 11, 13 } },
+    { "6",       { 0, 4, 7, 9 } },
+    { "6(9)",    { 0, 4, 7, 9, 13 } },
+    // Dominant sevenths
+    { "7",       { 0, 4, 7, 10 } },
+    { "7sus4",   { 0, 5, 7, 10 } },
+    { "7(9)",    { 0, 4, 7, 10, 13 } },
+    { "7(♭5)",   { 0, 4, 6, 10 } },
+    { "7(♯5)",   { 0, 4, 8, 10 } },
+    { "7(♭9)",   { 0, 4, 7, 10, 12 } },
+    { "7(♯9)",   { 0, 4, 7, 10, 14 } },
+    { "7(13)",   { 0, 4, 7, 10, 18 } },
+    { "7(♭13)",  { 0, 4, 7, 10, 17 } },
+    { "7(♯11)",  { 0, 4, 7, 10, 16 } },
+    // Minor chords
+    { "m",       { 0, 3, 7 } },
+    { "madd9",   { 0, 2, 3, 7 } },
+    { "m(♭5)",   { 0, 3, 6 } },           // the diminished triad
+    { "m6",      { 0, 3, 7, 9 } },
+    { "m7",      { 0, 3, 7, 10 } },
+    { "m7(9)",   { 0, 3, 7, 10, 13 } },
+    { "m7(♭5)",  { 0, 3, 6, 10 } },
+    { "m7(11)",  { 0, 3, 7, 10, 15 } },
+    { "mM7",     { 0, 3, 7, 11 } },
+} };
+// clang-format on
+
+// The type whose list text is text, for naming types in other tables: FindChordType("m") == 20.
+constexpr ChordType FindChordType(std::string_view text)
+{
+    for (std::size_t t = 0; t < ChordTypes.size(); ++t) {
+        if (ChordTypes[t].listText == text)
+            return static_cast<ChordType>(t);
+    }
+    throw "not a chord type of the catalogue"; // fails the build where used in a constant
+}
 
 // The chord-type list's text of type t ("major", "7(♭9)"); "" outside 0..28.
-std::string_view ChordListText(int t);
+std::string_view ChordListText(ChordType t);
 
-// The structure code of type t: two decimal digits per lit slot, ascending ("00040710" for
-// "7"); empty for "N.C." and outside 0..28.
-std::string_view ChordStructure(int t);
-
-// The slots type t lights, in code order; empty for "N.C.".
-std::span<const int> ChordSlots(int t);
+// The slots type t lights, ascending; empty for "N.C." and outside 0..28.
+std::span<const int> ChordSlots(ChordType t);
 
 // The same as a bit mask, bit s for slot s.
-std::uint32_t LitSlotMask(int t);
+std::uint32_t LitSlotMask(ChordType t);
 
 // True when type t lights a tension slot (12..18): its search hits belong to the tension list.
-bool LightsTension(int t);
+bool LightsTension(ChordType t);
 
 // The pitch classes of type t above its root as a 12-bit mask, bit 0 the root.
-std::uint16_t ChordIntervalMask(int t);
+std::uint16_t ChordIntervalMask(ChordType t);
+
+// The pitch classes of type t on root as a 12-bit mask, bit pc for pitch class pc.
+std::uint16_t ChordPitchMask(PitchClass root, ChordType t);
+
+// A chord's name as the search lists it: the root's two-character cell, then the list text:
+// "C＃m7", "C　major".
+std::string ChordItemText(PitchClass root, ChordType t, SpellingMode mode);
 
 // The 19 note cells of the matrix on root (pitch class 0..11): slot s of the structure row is
 // the cell of pitch class root + s; a tension slot repeats its source slot's cell. The
 // spelling depends on the pitch class and the mode alone (the #9 of C reads "E♭" in the mixed
 // table). Every cell is "" outside a spelling table or for a root outside 0..11.
-std::array<std::string_view, kMatrixSlots> MatrixNoteNames(int root, SpellingMode mode);
+std::array<std::string_view, kMatrixSlots> MatrixNoteNames(PitchClass root, SpellingMode mode);
 
 } // namespace theory

@@ -3,9 +3,9 @@
 namespace theory {
 
 namespace {
-    constexpr int kMajor = 1;
-    constexpr int kMinor = 20;
-    constexpr int kMinorFlat5 = 22;
+    constexpr ChordType kMajor = FindChordType("major");
+    constexpr ChordType kMinor = FindChordType("m");
+    constexpr ChordType kMinorFlat5 = FindChordType("m(♭5)");
 } // namespace
 
 // clang-format off
@@ -28,29 +28,5 @@ const std::array<DiatonicButton, kDiatonicButtonCount> DiatonicButtons { {
     { "♭VII",     DiatonicRow::Minor, 10, kMajor,      false },
 } };
 // clang-format on
-
-const std::array<std::string_view, kKeyListItems> KeyListDesignItems {
-    "B",
-    "B♭",
-    "A",
-    "A♭",
-    "G",
-    "G♭",
-    "F",
-    "E",
-    "E♭",
-    "D",
-    "D♭",
-    "C",
-};
-
-std::string_view KeyListItem(SpellingMode mode, int k)
-{
-    if (k < 0 || k >= kKeyListItems)
-        return {};
-    return Trimmed(NoteCell(mode, 11 - k));
-}
-
-int DiatonicRootValue(int keyItem, int step) { return ((keyItem - step) % 12 + 12) % 12; }
 
 } // namespace theory

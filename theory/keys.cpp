@@ -28,9 +28,12 @@ namespace {
     constexpr int kFlattestKey = 14;
     constexpr int kAFlatMajor = 11;
     constexpr int kEMajor = 3;
+
+    constexpr std::array<int, 7> kSharpSteps { 8, 5, 9, 6, 3, 7, 4 };
+    constexpr std::array<int, 7> kFlatSteps { 4, 7, 3, 6, 2, 5, 1 };
 } // namespace
 
-int KeyFromChromatic(int position)
+KeyIndex KeyFromChromatic(int position)
 {
     for (int k = 0; k < kKeyCount; ++k) {
         if (KeyNames[static_cast<std::size_t>(k)].chromatic == position)
@@ -39,10 +42,19 @@ int KeyFromChromatic(int position)
     return -1;
 }
 
-int SignatureAccidentals(int k) { return kKeyOfC - k; }
+int SignatureAccidentals(KeyIndex k) { return kKeyOfC - k; }
 
-int DominantKey(int k) { return k == kSharpestKey ? kAFlatMajor : k - 1; }
+KeyIndex DominantKey(KeyIndex k) { return k == kSharpestKey ? kAFlatMajor : k - 1; }
 
-int SubdominantKey(int k) { return k == kFlattestKey ? kEMajor : k + 1; }
+KeyIndex SubdominantKey(KeyIndex k) { return k == kFlattestKey ? kEMajor : k + 1; }
+
+std::span<const int> SignatureSteps(KeyIndex k)
+{
+    if (k < 0 || k >= kKeyCount)
+        return {};
+    const int count = SignatureAccidentals(k);
+    const std::array<int, 7>& steps = count > 0 ? kSharpSteps : kFlatSteps;
+    return { steps.data(), static_cast<std::size_t>(count > 0 ? count : -count) };
+}
 
 } // namespace theory

@@ -12,18 +12,20 @@ namespace theory {
 inline constexpr int kScaleCount = 24;
 inline constexpr int kScaleSlots = 8;
 
-// A slot value 1..12 puts the slot's note (value - 1) semitones above the root; kNoNote leaves
-// the slot empty. Pentatonic and Japanese scales keep each note under the column it has in the
+// A slot holds its note's distance in semitones above the root, 0..11, or kNoNote for an empty
+// slot. Pentatonic and Japanese scales keep each note under the column it has in the
 // seven-note scale they come from, so their gaps are inner slots.
-inline constexpr std::int16_t kNoNote = 26;
+inline constexpr std::int8_t kNoNote = -1;
 
-using ScaleRow = std::array<std::int16_t, kScaleSlots>;
+using ScaleRow = std::array<std::int8_t, kScaleSlots>;
 
-// ScaleTable[s][j]: slot j of scale s.
-extern const std::array<ScaleRow, kScaleCount> ScaleTable;
+struct Scale {
+    std::string_view name; // the scale list's text
+    ScaleRow steps;
+};
 
-// The scale list's texts, in catalogue order (the index is the list position).
-extern const std::array<std::string_view, kScaleCount> ScaleNames;
+// The catalogue in list order: Scales[s] is item s of the scale list.
+extern const std::array<Scale, kScaleCount> Scales;
 
 struct ScaleCell {
     std::string_view text; // two characters, kEmptyCell for an empty slot
@@ -32,6 +34,6 @@ struct ScaleCell {
 
 // The eight cells of scale s (0..23) on root (pitch class 0..11):
 // SpellScale(2, 1, Mixed) is D E F G A B C and an empty eighth cell.
-std::array<ScaleCell, kScaleSlots> SpellScale(int root, int scale, SpellingMode mode);
+std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, SpellingMode mode);
 
 } // namespace theory

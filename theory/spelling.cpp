@@ -54,9 +54,24 @@ std::string_view NoteCell(SpellingMode mode, int k)
     return kNoteNameTables[static_cast<std::size_t>(mode)][static_cast<std::size_t>(k % 12)];
 }
 
-std::string_view PitchClassCell(SpellingMode mode, int pc)
+std::string_view PitchClassCell(SpellingMode mode, PitchClass pc)
 {
-    return NoteCell(mode, ((pc % 12) + 12) % 12);
+    return NoteCell(mode, Transposed(pc, 0));
+}
+
+std::string_view NoteName(SpellingMode mode, PitchClass pc) { return Trimmed(PitchClassCell(mode, pc)); }
+
+std::optional<PitchClass> NotePitchClass(std::string_view name)
+{
+    if (name.empty())
+        return std::nullopt;
+    for (const NameRow& row : kNoteNameTables) {
+        for (std::size_t pc = 0; pc < row.size(); ++pc) {
+            if (Trimmed(row[pc]) == name)
+                return static_cast<PitchClass>(pc);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string NoteNames(SpellingMode mode)

@@ -2,10 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace theory {
+
+// A pitch class: 0 is C, counted upward in semitones to 11, B.
+using PitchClass = int;
+
+// The pitch class s semitones above pc, for any whole s: Transposed(10, 4) == 2.
+constexpr PitchClass Transposed(PitchClass pc, int s) { return ((pc + s) % 12 + 12) % 12; }
 
 // Which note-name table a window uses; stored as "Cromatic" in the settings file. A stored
 // value outside 0..2 is kept as it is (the enum's underlying type holds it) and selects no
@@ -26,7 +33,14 @@ inline constexpr std::string_view kEmptyCell = "  ";
 std::string_view NoteCell(SpellingMode mode, int k);
 
 // The name of pitch class pc (any integer, taken mod 12) as a two-character cell.
-std::string_view PitchClassCell(SpellingMode mode, int pc);
+std::string_view PitchClassCell(SpellingMode mode, PitchClass pc);
+
+// The same name without its padding: "C", "F＃", "B♭".
+std::string_view NoteName(SpellingMode mode, PitchClass pc);
+
+// The pitch class of a trimmed note name of any of the three tables ("C", "C＃", "D♭", ...);
+// nullopt for anything else ("E＃", "", "x").
+std::optional<PitchClass> NotePitchClass(std::string_view name);
 
 // The whole table as one text of 37 two-character cells (74 characters): the stored form the
 // windows read by cell. Empty outside a spelling table.

@@ -4,7 +4,7 @@
 #include "shell/frmMain.h"
 #include "shell/help.h"
 #include "shell/registry.h"
-#include "shell/windows.h"
+#include "app/windows.h"
 #include "shell/wrwinpos.h"
 
 #include <QCloseEvent>

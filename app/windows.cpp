@@ -1,4 +1,4 @@
-#include "shell/windows.h"
+#include "app/windows.h"
 
 #include "chord/DialogChord.h"
 #include "chord/frmChord.h"
@@ -9,7 +9,6 @@
 #include "search/DialogSarch.h"
 #include "shell/frmAuthor.h"
 #include "shell/frmLoading.h"
-#include "shell/frmMain.h"
 #include "shell/registry.h"
 
 void RegisterWindows(WindowRegistry& registry)
@@ -18,7 +17,7 @@ void RegisterWindows(WindowRegistry& registry)
         WindowId::Loading, [](WindowRegistry& r) { return new frmLoading(r.Main()); });
     registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
     registry.Register(WindowId::Key, [](WindowRegistry&) { return new frmKey; });
-    registry.Register(WindowId::Scale, [](WindowRegistry& r) { return new frmScale(r); });
+    registry.Register(WindowId::Scale, [](WindowRegistry&) { return new frmScale; });
     registry.Register(WindowId::Chord, [](WindowRegistry& r) { return new frmChord(r); });
     registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
     registry.Register(WindowId::Matrix,

@@ -1,9 +1,9 @@
+#include "app/windows.h"
 #include "shell/fontconfig_warmup.h"
 #include "shell/frmMain.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
 #include "shell/ui.h"
-#include "shell/windows.h"
 
 #include <QApplication>
 
