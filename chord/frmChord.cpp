@@ -206,8 +206,8 @@ void frmChord::ApplySpellingMode()
 void frmChord::SetBusy(bool busy)
 {
     busy_ = busy;
-    for (QWidget* control : std::initializer_list<QWidget*> { cmbKey, cmdOption, cmdSarch,
-             cmdSetting, cmbChordType, vsbRoot, vsbChordType })
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             cmbKey, cmdOption, cmdSarch, cmdSetting, cmbChordType, vsbRoot, vsbChordType })
         control->setEnabled(!busy);
     for (QPushButton* button : cmddiatonic)
         button->setEnabled(!busy);

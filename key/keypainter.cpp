@@ -203,7 +203,8 @@ std::vector<Accidental> SignatureLayout(Clef clef, int k)
 
     std::vector<Accidental> layout;
     for (int step : theory::SignatureSteps(k)) {
-        layout.push_back({ sharps, step + shift, first + static_cast<double>(layout.size()) * advance });
+        layout.push_back(
+            { sharps, step + shift, first + static_cast<double>(layout.size()) * advance });
     }
     return layout;
 }

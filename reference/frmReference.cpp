@@ -147,9 +147,8 @@ QLabel* MakeLabel(QWidget* sheet, int number, const Entry& entry)
     return label;
 }
 
-constexpr ToolFrame kFrame {
-    "frmReference", "ReferenceBook", 3870, 4785, true, "Reference", 2835, 2265, false
-};
+constexpr ToolFrame kFrame { "frmReference", "ReferenceBook", 3870, 4785, true, "Reference", 2835,
+    2265, false };
 } // namespace
 
 frmReference::frmReference()

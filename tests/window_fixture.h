@@ -4,8 +4,9 @@
 
 #include "settings_folder.h"
 
-#include "shell/registry.h"
 #include "app/windows.h"
+#include "shell/registry.h"
+#include "shell/ui.h"
 
 #include <QLabel>
 
@@ -52,6 +53,20 @@ protected:
     SettingsFolder settings;
     WindowRegistry registry;
 };
+
+// A window's control by its objectName, as a user's tools find it: "vsbRoot", "lblNote(4)".
+template <class Control = QWidget> Control* Find(const QWidget* window, const QString& name)
+{
+    auto* control = window->findChild<Control*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+}
+
+// Element index of a control array: Find<QLabel>(chord, "lblNote", 4).
+template <class Control = QWidget> Control* Find(const QWidget* window, const char* name, int index)
+{
+    return Find<Control>(window, ui::ArrayName(name, index));
+}
 
 // GoogleTest prints a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -59,7 +59,10 @@ std::string_view PitchClassCell(SpellingMode mode, PitchClass pc)
     return NoteCell(mode, Transposed(pc, 0));
 }
 
-std::string_view NoteName(SpellingMode mode, PitchClass pc) { return Trimmed(PitchClassCell(mode, pc)); }
+std::string_view NoteName(SpellingMode mode, PitchClass pc)
+{
+    return Trimmed(PitchClassCell(mode, pc));
+}
 
 std::optional<PitchClass> NotePitchClass(std::string_view name)
 {

@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include <set>
+
 namespace {
 
 const QColor kUnlit(0, 0, 64);
@@ -19,15 +21,20 @@ QString Names(const frmChord& chord, int first, int last)
 {
     QStringList names;
     for (int i = first; i <= last; ++i)
-        names << chord.lblNote[static_cast<std::size_t>(i)]->text().remove(QChar(0x3000)).trimmed();
+        names << Find<QLabel>(&chord, "lblNote", i)->text().remove(QChar(0x3000)).trimmed();
     return names.join(' ');
+}
+
+QRadioButton* Option(const QWidget* dialog, int slot, int element)
+{
+    return Find<QRadioButton>(dialog, QStringLiteral("Option%1(%2)").arg(slot).arg(element));
 }
 
 std::vector<int> LitSlots(const frmChord& chord)
 {
     std::vector<int> lit;
     for (int i = 0; i < 19; ++i) {
-        if (Background(chord.lblNote[static_cast<std::size_t>(i)]) == kLit)
+        if (Background(Find<QLabel>(&chord, "lblNote", i)) == kLit)
             lit.push_back(i);
     }
     return lit;
@@ -44,54 +51,59 @@ TEST_F(ChordWindow, FirstStartShowsCOnTheMixedTableWithNothingLit)
 {
     EXPECT_EQ(chord->windowTitle(), "VozuvIver");
     EXPECT_FALSE(chord->isVisible());
-    EXPECT_EQ(chord->vsbRoot->value(), 11);
-    EXPECT_EQ(chord->cmbChordType->currentText(), "N.C.");
-    EXPECT_EQ(chord->cmbChordType->count(), 29);
+    EXPECT_EQ(Find<QScrollBar>(chord, "vsbRoot")->value(), 11);
+    EXPECT_EQ(Find<QComboBox>(chord, "cmbChordType")->currentText(), "N.C.");
+    EXPECT_EQ(Find<QComboBox>(chord, "cmbChordType")->count(), 29);
     EXPECT_EQ(Names(*chord, 0, 11), "C C＃ D E♭ E F F＃ G A♭ A B♭ B");
     EXPECT_EQ(Names(*chord, 12, 18), "C＃ D E♭ F F＃ A♭ A");
     EXPECT_TRUE(LitSlots(*chord).empty());
-    EXPECT_EQ(Background(chord->lblNote[0]), kUnlit);
-    EXPECT_EQ(chord->Matrix[0]->text(), "完1");
-    EXPECT_EQ(chord->Matrix[16]->text(), "増11");
-    EXPECT_EQ(chord->Matrix[0]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    EXPECT_EQ(chord->Matrix[1]->palette().color(QPalette::WindowText), QColor(255, 192, 255));
-    EXPECT_EQ(chord->cmdOption->icon().cacheKey(), chord->imgMode[0].cacheKey());
-    EXPECT_EQ(chord->cmbKey->currentText(), "C");
-    EXPECT_FALSE(chord->cmdGuitar->isVisibleTo(chord));
+    EXPECT_EQ(Background(Find<QLabel>(chord, "lblNote", 0)), kUnlit);
+    EXPECT_EQ(Find<QLabel>(chord, "Matrix", 0)->text(), "完1");
+    EXPECT_EQ(Find<QLabel>(chord, "Matrix", 16)->text(), "増11");
+    EXPECT_EQ(Find<QLabel>(chord, "Matrix", 0)->palette().color(QPalette::WindowText),
+        QColor(255, 255, 0));
+    EXPECT_EQ(Find<QLabel>(chord, "Matrix", 1)->palette().color(QPalette::WindowText),
+        QColor(255, 192, 255));
+    EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->currentText(), "C");
+    EXPECT_FALSE(Find<QPushButton>(chord, "cmdGuitar")->isVisibleTo(chord));
 }
 
 TEST_F(ChordWindow, AChordLightsItsSlotsAndARootChangeKeepsThem)
 {
-    chord->cmbChordType->setCurrentIndex(10); // "7"
-    EXPECT_EQ(chord->vsbChordType->value(), 10);
+    Find<QComboBox>(chord, "cmbChordType")->setCurrentIndex(10); // "7"
+    EXPECT_EQ(Find<QScrollBar>(chord, "vsbChordType")->value(), 10);
     EXPECT_EQ(LitSlots(*chord), (std::vector<int> { 0, 4, 7, 10 }));
-    chord->vsbRoot->setValue(4); // G
+    Find<QScrollBar>(chord, "vsbRoot")->setValue(4); // G
     EXPECT_EQ(LitSlots(*chord), (std::vector<int> { 0, 4, 7, 10 }));
     EXPECT_EQ(Names(*chord, 0, 0), "G");
-    EXPECT_EQ(chord->lblNote[10]->text(), "F　");
+    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 10)->text(), "F　");
 
-    chord->vsbChordType->setValue(12); // "7(9)": the ninth in the tension row only
-    EXPECT_EQ(chord->cmbChordType->currentText(), "7(9)");
+    Find<QScrollBar>(chord, "vsbChordType")
+        ->setValue(12); // "7(9)": the ninth in the tension row only
+    EXPECT_EQ(Find<QComboBox>(chord, "cmbChordType")->currentText(), "7(9)");
     EXPECT_EQ(LitSlots(*chord), (std::vector<int> { 0, 4, 7, 10, 13 }));
-    EXPECT_EQ(chord->lblNote[13]->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 13)->palette().color(QPalette::WindowText),
+        QColor(Qt::black));
 }
 
 TEST_F(ChordWindow, SpellingCycleRespellsCellsAndKeyList)
 {
-    chord->vsbRoot->setValue(5); // F# / Gb
-    chord->cmbKey->setCurrentIndex(5);
+    Find<QScrollBar>(chord, "vsbRoot")->setValue(5); // F# / Gb
+    Find<QComboBox>(chord, "cmbKey")->setCurrentIndex(5);
     const char* const roots[] = { "F＃", "G♭", "F＃" };
     const char* const keys[] = { "F＃", "G♭", "F＃" };
-    const int pictures[] = { 1, 2, 0 };
+    std::vector<qint64> pictures { Find<QPushButton>(chord, "cmdOption")->icon().cacheKey() };
     for (int click = 0; click < 3; ++click) {
-        chord->cmdOption->click();
-        EXPECT_EQ(chord->lblNote[0]->text(), roots[click]);
-        EXPECT_EQ(chord->cmbKey->currentIndex(), 5);
-        EXPECT_EQ(chord->cmbKey->currentText(), keys[click]);
-        EXPECT_EQ(chord->cmdOption->icon().cacheKey(),
-            chord->imgMode[static_cast<std::size_t>(pictures[click])].cacheKey());
+        Find<QPushButton>(chord, "cmdOption")->click();
+        EXPECT_EQ(Find<QLabel>(chord, "lblNote", 0)->text(), roots[click]);
+        EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->currentIndex(), 5);
+        EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->currentText(), keys[click]);
+        pictures.push_back(Find<QPushButton>(chord, "cmdOption")->icon().cacheKey());
     }
-    EXPECT_EQ(chord->cmbKey->itemText(1), "B♭");
+    // Each mode shows a picture of its own, and the fourth click's is the first again.
+    EXPECT_EQ(std::set<qint64>(pictures.begin(), pictures.end()).size(), 3u);
+    EXPECT_EQ(pictures.front(), pictures.back());
+    EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->itemText(1), "B♭");
 }
 
 TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRoot)
@@ -113,43 +125,44 @@ TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRoot)
     };
     for (const Case& c : cases) {
         for (int i = 0; i < c.clicksOfSpelling; ++i)
-            chord->cmdOption->click();
-        chord->cmbKey->setCurrentIndex(c.keyItem);
-        chord->cmddiatonic[static_cast<std::size_t>(c.button)]->click();
+            Find<QPushButton>(chord, "cmdOption")->click();
+        Find<QComboBox>(chord, "cmbKey")->setCurrentIndex(c.keyItem);
+        Find<QPushButton>(chord, "cmddiatonic", c.button)->click();
         QStringList lit;
         for (int slot : LitSlots(*chord))
             lit << Names(*chord, slot, slot);
         EXPECT_EQ(lit.join(' '), c.notes);
-        EXPECT_EQ(chord->cmbChordType->currentText(), c.type);
+        EXPECT_EQ(Find<QComboBox>(chord, "cmbChordType")->currentText(), c.type);
         for (int i = c.clicksOfSpelling; i % 3 != 0; ++i)
-            chord->cmdOption->click();
+            Find<QPushButton>(chord, "cmdOption")->click();
     }
 }
 
 TEST_F(ChordWindow, PressingTheShownChordsButtonChangesNothing)
 {
-    chord->cmddiatonic[4]->click();
-    QSignalSpy root(chord->vsbRoot, &QScrollBar::valueChanged);
-    QSignalSpy type(chord->vsbChordType, &QScrollBar::valueChanged);
-    chord->cmddiatonic[4]->click();
+    Find<QPushButton>(chord, "cmddiatonic", 4)->click();
+    QSignalSpy root(Find<QScrollBar>(chord, "vsbRoot"), &QScrollBar::valueChanged);
+    QSignalSpy type(Find<QScrollBar>(chord, "vsbChordType"), &QScrollBar::valueChanged);
+    Find<QPushButton>(chord, "cmddiatonic", 4)->click();
     EXPECT_EQ(root.count(), 0);
     EXPECT_EQ(type.count(), 0);
 }
 
 TEST_F(ChordWindow, PrimaryChordsAreBold)
 {
-    for (std::size_t i = 0; i < chord->cmddiatonic.size(); ++i) {
-        const QString caption = chord->cmddiatonic[i]->text();
+    for (int i = 0; i < 14; ++i) {
+        const QString caption = Find<QPushButton>(chord, "cmddiatonic", i)->text();
         const bool primary = caption == "I" || caption == "IV" || caption == "V" || caption == "Im"
             || caption == "IVm" || caption == "Vm";
-        EXPECT_EQ(chord->cmddiatonic[i]->font().bold(), primary) << caption.toStdString();
+        EXPECT_EQ(Find<QPushButton>(chord, "cmddiatonic", i)->font().bold(), primary)
+            << caption.toStdString();
     }
-    EXPECT_EQ(chord->cmddiatonic[13]->text(), "♭VII");
+    EXPECT_EQ(Find<QPushButton>(chord, "cmddiatonic", 13)->text(), "♭VII");
 }
 
 TEST_F(ChordWindow, ClosingWritesModeNamesAndPlaceInOrder)
 {
-    chord->cmdOption->click();
+    Find<QPushButton>(chord, "cmdOption")->click();
     chord->close();
     const auto keys = Section("Chord");
     ASSERT_EQ(keys.size(), 22u);
@@ -170,25 +183,25 @@ TEST_F(ChordWindow, IntervalNamesRoundTripThroughTheDialogAndARestart)
     auto* dialog = Load<DialogChord>(WindowId::Matrix);
     EXPECT_EQ(dialog->windowTitle(), "VozuvIver - Matrix");
     for (std::size_t i = 0; i < 19; ++i)
-        EXPECT_TRUE(dialog->Option[i][0]->isChecked());
-    dialog->Option[6][1]->setChecked(true);
-    dialog->Option[0][1]->setChecked(true);
-    EXPECT_TRUE(dialog->Option[5][0]->isChecked()); // every pair chooses on its own
-    dialog->OKButton->click();
-    EXPECT_EQ(chord->Matrix[6]->text(), "増4");
-    EXPECT_EQ(chord->Matrix[0]->text(), "根音");
+        EXPECT_TRUE(Option(dialog, i, 0)->isChecked());
+    Option(dialog, 6, 1)->setChecked(true);
+    Option(dialog, 0, 1)->setChecked(true);
+    EXPECT_TRUE(Option(dialog, 5, 0)->isChecked()); // every pair chooses on its own
+    Find<QPushButton>(dialog, "OKButton")->click();
+    EXPECT_EQ(Find<QLabel>(chord, "Matrix", 6)->text(), "増4");
+    EXPECT_EQ(Find<QLabel>(chord, "Matrix", 0)->text(), "根音");
 
     chord->close();
     auto* again = Load<frmChord>(WindowId::Chord);
     ASSERT_NE(again, chord);
-    EXPECT_EQ(again->Matrix[6]->text(), "増4");
+    EXPECT_EQ(Find<QLabel>(again, "Matrix", 6)->text(), "増4");
     auto* reopened = Load<DialogChord>(WindowId::Matrix);
-    EXPECT_TRUE(reopened->Option[6][1]->isChecked());
-    EXPECT_TRUE(reopened->Option[7][0]->isChecked());
+    EXPECT_TRUE(Option(reopened, 6, 1)->isChecked());
+    EXPECT_TRUE(Option(reopened, 7, 0)->isChecked());
 
-    reopened->Option[6][0]->setChecked(true);
-    reopened->CancelButton->click();
-    EXPECT_EQ(again->Matrix[6]->text(), "増4");
+    Option(reopened, 6, 0)->setChecked(true);
+    Find<QPushButton>(reopened, "CancelButton")->click();
+    EXPECT_EQ(Find<QLabel>(again, "Matrix", 6)->text(), "増4");
 }
 
 TEST_F(ChordWindow, BadSettingsFallBackWhereUnusable)
@@ -197,15 +210,15 @@ TEST_F(ChordWindow, BadSettingsFallBackWhereUnusable)
     settings.Write("[Chord]\r\nCromatic=7\r\nMatrix3=\r\nMatrix4=foo\r\nMatrix5="
         + std::string(300, 'x') + "\r\nTop=abc\r\nLeft=1500\r\n");
     auto* loaded = Load<frmChord>(WindowId::Chord);
-    EXPECT_EQ(loaded->SpellingMode, theory::SpellingMode::Mixed);
+    EXPECT_EQ(loaded->Spelling(), theory::SpellingMode::Mixed);
     EXPECT_EQ(Names(*loaded, 0, 1), "C C＃");
-    EXPECT_EQ(loaded->Matrix[3]->text(), "短3");
-    EXPECT_EQ(loaded->Matrix[4]->text(), "foo");
-    EXPECT_EQ(loaded->Matrix[5]->text(), QString(254, 'x'));
+    EXPECT_EQ(Find<QLabel>(loaded, "Matrix", 3)->text(), "短3");
+    EXPECT_EQ(Find<QLabel>(loaded, "Matrix", 4)->text(), "foo");
+    EXPECT_EQ(Find<QLabel>(loaded, "Matrix", 5)->text(), QString(254, 'x'));
     EXPECT_EQ(loaded->pos(), QPoint(100, 155)); // Top default 2325, Left 1500
     auto* dialog = Load<DialogChord>(WindowId::Matrix);
-    EXPECT_TRUE(dialog->Option[4][1]->isChecked());
-    dialog->CancelButton->click();
+    EXPECT_TRUE(Option(dialog, 4, 1)->isChecked());
+    Find<QPushButton>(dialog, "CancelButton")->click();
     loaded->close();
     const auto keys = Section("Chord");
     EXPECT_EQ(keys[0], "Cromatic=0");

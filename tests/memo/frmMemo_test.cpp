@@ -1,4 +1,4 @@
-#include "settings_folder.h"
+#include "window_fixture.h"
 
 #include "memo/DrawingSurface.h"
 #include "memo/frmMemo.h"
@@ -24,7 +24,7 @@ class Memo : public testing::Test {
 protected:
     Memo()
         : memo(std::make_unique<frmMemo>())
-        , surface(memo->picWorkSpace)
+        , surface(Find<DrawingSurface>(memo.get(), "picWorkSpace"))
     {
         memo->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(memo.get()));
@@ -90,14 +90,14 @@ TEST_F(Memo, LoadsWithTheDrawingFaceAtItsDefaultPlace)
     EXPECT_EQ(memo->windowTitle(), "MemoPad");
     EXPECT_EQ(memo->pos(), QPoint(178, 229)); // Left 2670, Top 3435 twips
     EXPECT_EQ(memo->size(), QSize(268, 191)); // 4020 x 2865 twips
-    EXPECT_EQ(memo->lblSensyu->text(), "1");
-    EXPECT_TRUE(memo->picWorkSpace->isVisible());
-    EXPECT_FALSE(memo->txtWorkSpace->isVisible());
+    EXPECT_EQ(Find<QLabel>(memo.get(), "lblSensyu")->text(), "1");
+    EXPECT_TRUE(Find<DrawingSurface>(memo.get(), "picWorkSpace")->isVisible());
+    EXPECT_FALSE(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->isVisible());
     EXPECT_EQ(memo->grab().toImage().pixelColor(19, 5), QColor(64, 0, 64)); // between buttons
     EXPECT_EQ(NonWhitePixels(), 0);
     EXPECT_EQ(settings.Text(), ""); // only closing writes
 
-    QWidget* control = memo->cmdBlack;
+    QWidget* control = Find<QPushButton>(memo.get(), "cmdBlack");
     for (const char* name : { "cmdBlack", "cmdRed", "cmdGreen", "cmdBlue", "hsbWidth", "cmdClear",
              "cmdMode", "picWorkSpace", "txtWorkSpace" }) {
         EXPECT_EQ(control->objectName().toStdString(), name);
@@ -127,8 +127,8 @@ TEST_F(Memo, EachColourButtonChangesThePenColour)
 TEST_F(Memo, AClickLeavesADotOfThePenWidth)
 {
     for (int width : { 1, 7, 20 }) {
-        memo->cmdClear->click();
-        memo->hsbWidth->setValue(width);
+        Find<QPushButton>(memo.get(), "cmdClear")->click();
+        Find<QScrollBar>(memo.get(), "hsbWidth")->setValue(width);
         Stroke(Qt::LeftButton, { { 100, 80 } });
         const int slack = width > 1 ? 1 : 0;
         EXPECT_NEAR(Run(100, 80, kBlack), width, slack) << width;
@@ -138,7 +138,7 @@ TEST_F(Memo, AClickLeavesADotOfThePenWidth)
 
 TEST_F(Memo, ALeftDragJoinsSuccessivePointsWithStraightLines)
 {
-    memo->cmdRed->click();
+    Find<QPushButton>(memo.get(), "cmdRed")->click();
     Stroke(Qt::LeftButton, { { 20, 40 }, { 60, 40 }, { 60, 100 } });
     EXPECT_EQ(Pixel(40, 40), QColor(255, 0, 0));
     EXPECT_EQ(Pixel(60, 70), QColor(255, 0, 0));
@@ -148,12 +148,12 @@ TEST_F(Memo, ALeftDragJoinsSuccessivePointsWithStraightLines)
 TEST_F(Memo, TheWidthFollowsTheThumbLiveAndTakesEffectAtTheNextPress)
 {
     Press(Qt::LeftButton, { 20, 50 });
-    memo->hsbWidth->setSliderDown(true);
+    Find<QScrollBar>(memo.get(), "hsbWidth")->setSliderDown(true);
     for (int value : { 7, 2, 20 }) {
-        memo->hsbWidth->setSliderPosition(value);
-        EXPECT_EQ(memo->lblSensyu->text(), QString::number(value));
+        Find<QScrollBar>(memo.get(), "hsbWidth")->setSliderPosition(value);
+        EXPECT_EQ(Find<QLabel>(memo.get(), "lblSensyu")->text(), QString::number(value));
     }
-    memo->hsbWidth->setSliderDown(false);
+    Find<QScrollBar>(memo.get(), "hsbWidth")->setSliderDown(false);
     Move(Qt::LeftButton, { 200, 50 });
     Release(Qt::LeftButton, { 200, 50 });
     EXPECT_EQ(Run(110, 50, kBlack, true), 1); // the stroke keeps the width it began with
@@ -166,13 +166,13 @@ class Eraser : public Memo, public testing::WithParamInterface<int> { };
 
 TEST_P(Eraser, ARightDragErasesTenPixelsWideAndOnlyItsFirstDotHasThePenWidth)
 {
-    memo->hsbWidth->setValue(20);
+    Find<QScrollBar>(memo.get(), "hsbWidth")->setValue(20);
     for (int y : { 30, 50, 70, 90, 110 })
         Stroke(Qt::LeftButton, { { 10, y }, { 250, y } });
     ASSERT_EQ(Run(130, 70, kBlack, true), 100);
 
     const int penWidth = GetParam();
-    memo->hsbWidth->setValue(penWidth);
+    Find<QScrollBar>(memo.get(), "hsbWidth")->setValue(penWidth);
     Stroke(Qt::RightButton, { { 50, 70 }, { 210, 70 } });
     EXPECT_NEAR(Run(130, 70, kWhite, true), 10, 1);
     // The first dot, or the round end of the trail where the dot is narrower.
@@ -205,22 +205,23 @@ TEST(MemoHidden, ModeBuildsAndShowsTheTextFaceWhileTheWindowIsHidden)
 {
     SettingsFolder settings;
     frmMemo memo;
-    EXPECT_EQ(memo.txtWorkSpace, nullptr);
-    memo.cmdMode->click();
-    ASSERT_NE(memo.txtWorkSpace, nullptr);
-    EXPECT_FALSE(memo.txtWorkSpace->isHidden());
-    EXPECT_TRUE(memo.picWorkSpace->isHidden());
-    EXPECT_EQ(memo.txtWorkSpace->geometry(), memo.picWorkSpace->geometry());
+    EXPECT_EQ(memo.findChild<QPlainTextEdit*>(), nullptr);
+    Find<QPushButton>(&memo, "cmdMode")->click();
+    const auto* text = Find<QPlainTextEdit>(&memo, "txtWorkSpace");
+    ASSERT_NE(text, nullptr);
+    EXPECT_FALSE(text->isHidden());
+    EXPECT_TRUE(Find(&memo, "picWorkSpace")->isHidden());
+    EXPECT_EQ(text->geometry(), Find(&memo, "picWorkSpace")->geometry());
 }
 
 TEST_F(Memo, ClsClearsTheDrawingButNotTheText)
 {
-    memo->txtWorkSpace->setPlainText("Am7 - D7 - G");
+    Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->setPlainText("Am7 - D7 - G");
     Stroke(Qt::LeftButton, { { 10, 10 }, { 200, 150 } });
     ASSERT_GT(NonWhitePixels(), 0);
-    QTest::mouseClick(memo->cmdClear, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(memo.get(), "cmdClear"), Qt::LeftButton);
     EXPECT_EQ(NonWhitePixels(), 0);
-    EXPECT_EQ(memo->txtWorkSpace->toPlainText(), "Am7 - D7 - G");
+    EXPECT_EQ(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->toPlainText(), "Am7 - D7 - G");
 }
 
 TEST_F(Memo, ModeSwitchesTheFacesKeepingBothAndMovesTheFocus)
@@ -228,39 +229,43 @@ TEST_F(Memo, ModeSwitchesTheFacesKeepingBothAndMovesTheFocus)
     memo->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(memo.get()));
     Stroke(Qt::LeftButton, { { 30, 30 }, { 90, 30 } });
-    const QWidget* drawingFace[] = { memo->cmdBlack, memo->cmdRed, memo->cmdGreen, memo->cmdBlue,
-        memo->lblSensyu, memo->hsbWidth, memo->cmdClear, memo->picWorkSpace };
+    const QWidget* drawingFace[] = { Find<QPushButton>(memo.get(), "cmdBlack"),
+        Find<QPushButton>(memo.get(), "cmdRed"), Find<QPushButton>(memo.get(), "cmdGreen"),
+        Find<QPushButton>(memo.get(), "cmdBlue"), Find<QLabel>(memo.get(), "lblSensyu"),
+        Find<QScrollBar>(memo.get(), "hsbWidth"), Find<QPushButton>(memo.get(), "cmdClear"),
+        Find<DrawingSurface>(memo.get(), "picWorkSpace") };
 
     for (bool textFace : { true, false }) {
-        QTest::mouseClick(memo->cmdMode, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(memo.get(), "cmdMode"), Qt::LeftButton);
         for (const QWidget* control : drawingFace)
             EXPECT_EQ(control->isVisible(), !textFace) << control->objectName().toStdString();
-        EXPECT_EQ(memo->txtWorkSpace->isVisible(), textFace);
-        EXPECT_TRUE(memo->cmdMode->isVisible());
+        EXPECT_EQ(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->isVisible(), textFace);
+        EXPECT_TRUE(Find<QPushButton>(memo.get(), "cmdMode")->isVisible());
         EXPECT_EQ(QApplication::focusWidget(),
-            textFace ? static_cast<QWidget*>(memo->txtWorkSpace) : memo->picWorkSpace);
+            textFace ? static_cast<QWidget*>(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace"))
+                     : Find<DrawingSurface>(memo.get(), "picWorkSpace"));
         if (textFace)
             QTest::keyClicks(QApplication::focusWidget(), "C F G");
     }
     EXPECT_EQ(Pixel(60, 30), kBlack);
-    EXPECT_EQ(memo->txtWorkSpace->toPlainText(), "C F G");
+    EXPECT_EQ(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->toPlainText(), "C F G");
 }
 
 TEST_F(Memo, TheDrawingOutlivesShrinkingHidingAndShowing)
 {
     memo->resize(400, 300);
-    EXPECT_EQ(memo->picWorkSpace->geometry(), QRect(0, 16, 400, 300));
-    EXPECT_EQ(memo->txtWorkSpace->geometry(), QRect(0, 16, 400, 300));
-    memo->hsbWidth->setValue(3);
+    EXPECT_EQ(Find<DrawingSurface>(memo.get(), "picWorkSpace")->geometry(), QRect(0, 16, 400, 300));
+    EXPECT_EQ(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->geometry(), QRect(0, 16, 400, 300));
+    Find<QScrollBar>(memo.get(), "hsbWidth")->setValue(3);
     Stroke(Qt::LeftButton, { { 300, 270 }, { 390, 270 } });
 
     memo->resize(200, 150);
-    EXPECT_EQ(memo->picWorkSpace->size(), QSize(200, 150));
+    EXPECT_EQ(Find<DrawingSurface>(memo.get(), "picWorkSpace")->size(), QSize(200, 150));
     memo->hide();
     memo->resize(400, 300);
     memo->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(memo.get()));
-    const QImage shown = memo->picWorkSpace->grab().toImage();
+    const QImage shown = Find<DrawingSurface>(memo.get(), "picWorkSpace")->grab().toImage();
     EXPECT_EQ(shown.pixelColor(385, 270), kBlack);
     EXPECT_EQ(shown.pixelColor(385, 280), kWhite);
 }

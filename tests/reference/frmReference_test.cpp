@@ -1,4 +1,4 @@
-#include "settings_folder.h"
+#include "window_fixture.h"
 
 #include "reference/frmReference.h"
 
@@ -147,7 +147,9 @@ TEST_F(Reference, EveryTextFitsItsCellAndNoCellsOverlap)
         EXPECT_LE(metrics.height(), label->height()) << name;
         EXPECT_TRUE(book->rect().contains(label->geometry())) << name;
         if (!label->autoFillBackground()) { // the headings stand behind the line's ends
-            EXPECT_FALSE(label->geometry().intersects(book->Line1->geometry())) << name;
+            EXPECT_FALSE(
+                label->geometry().intersects(Find<QFrame>(book.get(), "Line1")->geometry()))
+                << name;
         }
         for (const QLabel* other : labels) {
             if (other != label) {

@@ -1,10 +1,10 @@
 #include "window_fixture.h"
 
-#include "chord/frmChord.h"
 #include "scale/frmScale.h"
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 namespace {
@@ -15,7 +15,7 @@ const QColor kEmpty(0, 0, 0);
 QString Row(const frmScale& scale)
 {
     QStringList names;
-    for (const QLabel* cell : scale.lblScale) {
+    for (const QLabel* cell : scale.findChildren<QLabel*>(QRegularExpression("^lblScale"))) {
         const QString name = cell->text().remove(QChar(0x3000)).trimmed();
         names << (name.isEmpty() ? "-" : name);
     }
@@ -25,7 +25,7 @@ QString Row(const frmScale& scale)
 QString Colours(const frmScale& scale)
 {
     QString colours;
-    for (const QLabel* cell : scale.lblScale)
+    for (const QLabel* cell : scale.findChildren<QLabel*>(QRegularExpression("^lblScale")))
         colours += Background(cell) == kOccupied ? 'o' : Background(cell) == kEmpty ? '.' : '?';
     return colours;
 }
@@ -42,55 +42,51 @@ TEST_F(ScaleWindow, FirstStartShowsCMajorInSharps)
     EXPECT_EQ(scale->windowTitle(), "ScaleView");
     EXPECT_EQ(Row(*scale), "C D E F G A B -");
     EXPECT_EQ(Colours(*scale), "ooooooo.");
-    EXPECT_EQ(scale->lblScale[7]->text(), "  ");
-    // Its pictures come from the chord window, which is loaded for them, hidden.
-    auto* chord = registry.TouchAs<frmChord>(WindowId::Chord);
-    ASSERT_NE(chord, nullptr);
-    EXPECT_FALSE(chord->isVisible());
-    EXPECT_EQ(scale->cmdOption->icon().cacheKey(), chord->imgMode[1].cacheKey());
+    EXPECT_EQ(Find<QLabel>(scale, "lblScale", 7)->text(), "  ");
+    EXPECT_EQ(registry.Loaded(WindowId::Chord), nullptr); // the scale window stands alone
 }
 
 TEST_F(ScaleWindow, RootStepsUpBySemitones)
 {
     const char* const rows[]
         = { "C＃ D＃ F F＃ G＃ A＃ C -", "C＃ E♭ F F＃ A♭ B♭ C -", "D♭ E♭ F G♭ A♭ B♭ C -" };
-    scale->vsbRoot->setValue(10);
+    Find<QScrollBar>(scale, "vsbRoot")->setValue(10);
     EXPECT_EQ(Row(*scale), rows[0]);
-    scale->cmdOption->click();
-    scale->cmdOption->click(); // sharps -> flats -> mixed
+    Find<QPushButton>(scale, "cmdOption")->click();
+    Find<QPushButton>(scale, "cmdOption")->click(); // sharps -> flats -> mixed
     EXPECT_EQ(Row(*scale), rows[1]);
-    scale->cmdOption->click(); // -> sharps
-    scale->cmdOption->click(); // -> flats
+    Find<QPushButton>(scale, "cmdOption")->click(); // -> sharps
+    Find<QPushButton>(scale, "cmdOption")->click(); // -> flats
     EXPECT_EQ(Row(*scale), rows[2]);
 }
 
 TEST_F(ScaleWindow, EmptySlotsAreBlack)
 {
-    scale->cmbModeScale->setCurrentIndex(16); // Whole tone
+    Find<QComboBox>(scale, "cmbModeScale")->setCurrentIndex(16); // Whole tone
     EXPECT_EQ(Colours(*scale), "oooooo..");
-    scale->vsbMode->setValue(20); // Ryukyu
-    EXPECT_EQ(scale->cmbModeScale->currentText(), "Ryukyu");
+    Find<QScrollBar>(scale, "vsbMode")->setValue(20); // Ryukyu
+    EXPECT_EQ(Find<QComboBox>(scale, "cmbModeScale")->currentText(), "Ryukyu");
     EXPECT_EQ(Colours(*scale), "o.ooo.o.");
-    scale->vsbMode->setValue(17);
+    Find<QScrollBar>(scale, "vsbMode")->setValue(17);
     EXPECT_EQ(Colours(*scale), "oooooooo");
 }
 
 TEST_F(ScaleWindow, ListAndScrollBarStayOnOneIndex)
 {
-    scale->cmbModeScale->setCurrentIndex(9);
-    EXPECT_EQ(scale->vsbMode->value(), 9);
-    scale->vsbMode->setValue(1);
-    EXPECT_EQ(scale->cmbModeScale->currentIndex(), 1);
+    Find<QComboBox>(scale, "cmbModeScale")->setCurrentIndex(9);
+    EXPECT_EQ(Find<QScrollBar>(scale, "vsbMode")->value(), 9);
+    Find<QScrollBar>(scale, "vsbMode")->setValue(1);
+    EXPECT_EQ(Find<QComboBox>(scale, "cmbModeScale")->currentIndex(), 1);
     EXPECT_EQ(Row(*scale), "C D D＃ F G A A＃ -");
 }
 
 TEST_F(ScaleWindow, SpellingComesBackAfterThreeClicksAndIsWrittenOnlyAtClose)
 {
-    const auto* chord = registry.TouchAs<frmChord>(WindowId::Chord);
+    const qint64 sharps = Find<QPushButton>(scale, "cmdOption")->icon().cacheKey();
     for (int click = 0; click < 3; ++click)
-        scale->cmdOption->click();
-    EXPECT_EQ(scale->cmdOption->icon().cacheKey(), chord->imgMode[1].cacheKey());
-    scale->cmdOption->click();
+        Find<QPushButton>(scale, "cmdOption")->click();
+    EXPECT_EQ(Find<QPushButton>(scale, "cmdOption")->icon().cacheKey(), sharps);
+    Find<QPushButton>(scale, "cmdOption")->click();
     EXPECT_TRUE(Section("Scale").empty());
     scale->close();
     EXPECT_EQ(
@@ -109,7 +105,7 @@ TEST_F(ScaleWindow, StoredSpellingIsRestoredAndAnUnusableOneFallsBack)
         scale->close();
         settings.Write(std::string("[Scale]\r\nCromatic=") + stored + "\r\n");
         scale = Load<frmScale>(WindowId::Scale);
-        scale->vsbRoot->setValue(10);
+        Find<QScrollBar>(scale, "vsbRoot")->setValue(10);
         EXPECT_EQ(Row(*scale), row) << stored;
     }
     scale->close();

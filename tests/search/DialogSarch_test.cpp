@@ -25,15 +25,14 @@ QStringList Items(const QListWidget* list)
 
 class ChordSearch : public WindowTest {
 protected:
-    ChordSearch() { search->chkHighSpeed->setChecked(true); }
+    ChordSearch() { Find<QCheckBox>(search, "chkHighSpeed")->setChecked(true); }
 
     void Search(const QStringList& notes)
     {
-        for (std::size_t i = 0; i < search->lblSarch.size(); ++i)
-            search->lblSarch[i]->setText(static_cast<qsizetype>(i) < notes.size()
-                    ? notes[static_cast<qsizetype>(i)]
-                    : QString());
-        search->cmdFreeSarch->click();
+        for (int i = 0; i < 5; ++i)
+            Find<QLabel>(search, "lblSarch", i)->setText(i < notes.size() ? notes[i] : QString());
+        Find<QPushButton>(search, "cmdFreeSarch")->click();
+        QTRY_VERIFY(!search->Searching());
     }
 
     frmChord* chord = Load<frmChord>(WindowId::Chord);
@@ -45,78 +44,84 @@ protected:
 TEST_F(ChordSearch, OneNoteListsEveryChordHoldingItAndEndsOnCmM7)
 {
     Search({ "C" });
-    const QStringList plain = Items(search->lstSarch);
+    const QStringList plain = Items(Find<QListWidget>(search, "lstSarch"));
     ASSERT_FALSE(plain.isEmpty());
     EXPECT_GE(plain.indexOf("C　major"), plain.size() - 18); // root C is tried last
-    EXPECT_EQ(plain.size() + search->lstPass->count(), 117);
-    EXPECT_EQ(search->lblChordHit->text(), QStringLiteral("%1Hit!").arg(plain.size()));
+    EXPECT_EQ(plain.size() + Find<QListWidget>(search, "lstPass")->count(), 117);
     EXPECT_EQ(
-        search->lblTensionHit->text(), QStringLiteral("%1Hit!").arg(search->lstPass->count()));
-    EXPECT_EQ(chord->vsbRoot->value(), 11);
-    EXPECT_EQ(chord->cmbChordType->currentText(), "mM7");
-    EXPECT_EQ(chord->lblNote[0]->text(), "C　");
+        Find<QLabel>(search, "lblChordHit")->text(), QStringLiteral("%1Hit!").arg(plain.size()));
+    EXPECT_EQ(Find<QLabel>(search, "lblTensionHit")->text(),
+        QStringLiteral("%1Hit!").arg(Find<QListWidget>(search, "lstPass")->count()));
+    EXPECT_EQ(Find<QScrollBar>(chord, "vsbRoot")->value(), 11);
+    EXPECT_EQ(Find<QComboBox>(chord, "cmbChordType")->currentText(), "mM7");
+    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 0)->text(), "C　");
 }
 
 TEST_F(ChordSearch, RootsAreSpelledAsTheChordWindowSpells)
 {
-    chord->cmdOption->click();
-    chord->cmdOption->click(); // mixed -> sharps -> flats
+    Find<QPushButton>(chord, "cmdOption")->click();
+    Find<QPushButton>(chord, "cmdOption")->click(); // mixed -> sharps -> flats
     Search({ "C＃", "F" });
-    const QStringList plain = Items(search->lstSarch);
+    const QStringList plain = Items(Find<QListWidget>(search, "lstSarch"));
     EXPECT_TRUE(plain.contains("D♭major"));
-    for (const QString& item : plain + Items(search->lstPass))
+    for (const QString& item : plain + Items(Find<QListWidget>(search, "lstPass")))
         EXPECT_FALSE(item.left(2).contains(QStringLiteral("＃"))) << item.toStdString();
 }
 
 TEST_F(ChordSearch, FiveNotesFindOnlyTheNinthChord)
 {
     Search({ "C", "E", "G", "B♭", "D" });
-    EXPECT_EQ(Items(search->lstPass), QStringList { "C　7(9)" });
-    EXPECT_TRUE(Items(search->lstSarch).isEmpty());
-    EXPECT_EQ(search->lblChordHit->text(), "0Hit!");
-    EXPECT_EQ(search->lblTensionHit->text(), "1Hit!");
+    EXPECT_EQ(Items(Find<QListWidget>(search, "lstPass")), QStringList { "C　7(9)" });
+    EXPECT_TRUE(Items(Find<QListWidget>(search, "lstSarch")).isEmpty());
+    EXPECT_EQ(Find<QLabel>(search, "lblChordHit")->text(), "0Hit!");
+    EXPECT_EQ(Find<QLabel>(search, "lblTensionHit")->text(), "1Hit!");
 }
 
 TEST_F(ChordSearch, Add9IsAPlainChordAndRepeatedBoxesChangeNothing)
 {
     Search({ "C", "D", "E", "G" });
-    EXPECT_EQ(Items(search->lstSarch), QStringList { "C　add9" });
-    const QStringList tension = Items(search->lstPass);
+    EXPECT_EQ(Items(Find<QListWidget>(search, "lstSarch")), QStringList { "C　add9" });
+    const QStringList tension = Items(Find<QListWidget>(search, "lstPass"));
     Search({ "G", "C", "D", "E", "C" });
-    EXPECT_EQ(Items(search->lstSarch), QStringList { "C　add9" });
-    EXPECT_EQ(Items(search->lstPass), tension);
+    EXPECT_EQ(Items(Find<QListWidget>(search, "lstSarch")), QStringList { "C　add9" });
+    EXPECT_EQ(Items(Find<QListWidget>(search, "lstPass")), tension);
 }
 
 TEST_F(ChordSearch, AClickOnAResultShowsItAndItsPosition)
 {
     Search({ "E", "A" });
-    ASSERT_GE(search->lstSarch->count(), 3);
-    QListWidgetItem* third = search->lstSarch->item(2);
-    search->lstSarch->setCurrentItem(third);
-    EXPECT_EQ(search->lblChordHit->text(), QStringLiteral("3/%1").arg(search->lstSarch->count()));
-    EXPECT_EQ(chord->lblNote[0]->text() + chord->cmbChordType->currentText(), third->text());
+    ASSERT_GE(Find<QListWidget>(search, "lstSarch")->count(), 3);
+    QListWidgetItem* third = Find<QListWidget>(search, "lstSarch")->item(2);
+    Find<QListWidget>(search, "lstSarch")->setCurrentItem(third);
+    EXPECT_EQ(Find<QLabel>(search, "lblChordHit")->text(),
+        QStringLiteral("3/%1").arg(Find<QListWidget>(search, "lstSarch")->count()));
+    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 0)->text()
+            + Find<QComboBox>(chord, "cmbChordType")->currentText(),
+        third->text());
 }
 
 TEST_F(ChordSearch, ClearEmptiesTheDialogButLeavesTheChordWindow)
 {
     Search({ "C", "E" });
-    chord->vsbRoot->setValue(3);
-    search->cmdCancel->click();
-    for (const QLabel* box : search->lblSarch)
-        EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_EQ(search->lstSarch->count() + search->lstPass->count(), 0);
-    EXPECT_TRUE(search->lblChordHit->text().isEmpty());
-    EXPECT_EQ(chord->vsbRoot->value(), 3);
+    Find<QScrollBar>(chord, "vsbRoot")->setValue(3);
+    Find<QPushButton>(search, "cmdCancel")->click();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(Find<QLabel>(search, "lblSarch", i)->text().isEmpty());
+    EXPECT_EQ(Find<QListWidget>(search, "lstSarch")->count()
+            + Find<QListWidget>(search, "lstPass")->count(),
+        0);
+    EXPECT_TRUE(Find<QLabel>(search, "lblChordHit")->text().isEmpty());
+    EXPECT_EQ(Find<QScrollBar>(chord, "vsbRoot")->value(), 3);
 }
 
 TEST_F(ChordSearch, EmptyBoxesStartNothingAndAClickEmptiesABox)
 {
-    chord->vsbRoot->setValue(3);
+    Find<QScrollBar>(chord, "vsbRoot")->setValue(3);
     Search({});
-    EXPECT_EQ(chord->vsbRoot->value(), 3);
-    search->lblSarch[2]->setText("G");
-    QTest::mouseClick(search->lblSarch[2], Qt::LeftButton);
-    EXPECT_TRUE(search->lblSarch[2]->text().isEmpty());
+    EXPECT_EQ(Find<QScrollBar>(chord, "vsbRoot")->value(), 3);
+    Find<QLabel>(search, "lblSarch", 2)->setText("G");
+    QTest::mouseClick(Find<QLabel>(search, "lblSarch", 2), Qt::LeftButton);
+    EXPECT_TRUE(Find<QLabel>(search, "lblSarch", 2)->text().isEmpty());
 }
 
 TEST_F(ChordSearch, OnlyANoteCellCanBeDropped)
@@ -125,35 +130,34 @@ TEST_F(ChordSearch, OnlyANoteCellCanBeDropped)
         QMimeData mime;
         mime.setText(text);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(search->lblSarch[0], &drop);
+        QCoreApplication::sendEvent(Find<QLabel>(search, "lblSarch", 0), &drop);
         EXPECT_FALSE(drop.isAccepted()) << text; // not from the chord window
-        EXPECT_TRUE(search->lblSarch[0]->text().isEmpty());
+        EXPECT_TRUE(Find<QLabel>(search, "lblSarch", 0)->text().isEmpty());
     }
 }
 
 TEST_F(ChordSearch, ClosingDuringASearchStopsItAndRestoresEverything)
 {
-    search->chkHighSpeed->setChecked(false);
+    Find<QCheckBox>(search, "chkHighSpeed")->setChecked(false);
     search->show();
-    QTimer::singleShot(0, search, [this] {
-        EXPECT_TRUE(search->Searching());
-        EXPECT_FALSE(chord->vsbRoot->isEnabled());
-        EXPECT_FALSE(chord->NotesDraggable);
-        EXPECT_EQ(chord->cursor().shape(), Qt::WaitCursor);
-        search->close();
-    });
+    for (int i = 0; i < 5; ++i)
+        Find<QLabel>(search, "lblSarch", i)->setText(i == 0 ? "C" : "");
+    Find<QPushButton>(search, "cmdFreeSarch")->click();
+    ASSERT_TRUE(search->Searching());
+    QTest::qWait(5);
+    EXPECT_FALSE(Find<QScrollBar>(chord, "vsbRoot")->isEnabled());
+    EXPECT_EQ(chord->cursor().shape(), Qt::WaitCursor);
+
     QPointer<DialogSarch> alive(search);
-    Search({ "C" });
-    ASSERT_TRUE(alive);
+    search->close();
+    ASSERT_TRUE(alive); // deleted only once the event loop comes round
     EXPECT_FALSE(search->Searching());
-    EXPECT_LT(search->lstSarch->count() + search->lstPass->count(), 117); // it stopped early
-    for (QWidget* control :
-        { static_cast<QWidget*>(chord->vsbRoot), static_cast<QWidget*>(chord->cmbKey),
-            static_cast<QWidget*>(chord->cmdSarch), static_cast<QWidget*>(chord->cmddiatonic[13]) })
-        EXPECT_TRUE(control->isEnabled());
-    EXPECT_TRUE(chord->NotesDraggable);
+    EXPECT_LT(Find<QListWidget>(search, "lstSarch")->count()
+            + Find<QListWidget>(search, "lstPass")->count(),
+        117);
+    for (const char* control : { "vsbRoot", "cmbKey", "cmdSarch", "cmddiatonic(13)" })
+        EXPECT_TRUE(Find(chord, control)->isEnabled()) << control;
     EXPECT_EQ(chord->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(search->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(Section("Chord"), (std::vector<std::string> { "HighSpeed=0" }));
 }
 
@@ -162,8 +166,10 @@ TEST_F(ChordSearch, AShownDialogShakesAndComesBackToItsPlace)
     search->show();
     const QPoint home = search->pos();
     Search({ "C", "E", "G" });
-    EXPECT_EQ(search->pos(), home);
-    EXPECT_TRUE(search->cmdFreeSarch->isEnabled());
+    QTest::qWait(100);
+    EXPECT_NE(search->pos(), home);
+    QTRY_COMPARE(search->pos(), home);
+    EXPECT_TRUE(Find<QPushButton>(search, "cmdFreeSarch")->isEnabled());
 }
 
 TEST_F(ChordSearch, NoRefreshIsKeptInTheSettingsFile)
@@ -179,9 +185,9 @@ TEST_F(ChordSearch, NoRefreshIsKeptInTheSettingsFile)
         search->close();
         settings.Write(std::string("[Chord]\r\nHighSpeed=") + stored + "\r\n");
         search = Load<DialogSarch>(WindowId::Search);
-        EXPECT_EQ(search->chkHighSpeed->checkState(), state) << stored;
+        EXPECT_EQ(Find<QCheckBox>(search, "chkHighSpeed")->checkState(), state) << stored;
     }
-    search->chkHighSpeed->setChecked(true);
+    Find<QCheckBox>(search, "chkHighSpeed")->setChecked(true);
     search->close();
     EXPECT_EQ(Section("Chord"), (std::vector<std::string> { "HighSpeed=1" }));
 }

@@ -47,7 +47,7 @@ TEST_F(Keyboard, EveryControlIsReachableAndEveryPictureButtonExplainsItself)
 TEST_F(Keyboard, ArrowKeysMoveTheRoot)
 {
     auto* chord = Load<frmChord>(WindowId::Chord);
-    QTest::keyClick(chord->vsbRoot, Qt::Key_Up);
-    EXPECT_EQ(chord->vsbRoot->value(), 10);
-    EXPECT_EQ(chord->lblNote[0]->text(), "C＃");
+    QTest::keyClick(Find<QScrollBar>(chord, "vsbRoot"), Qt::Key_Up);
+    EXPECT_EQ(Find<QScrollBar>(chord, "vsbRoot")->value(), 10);
+    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 0)->text(), "C＃");
 }

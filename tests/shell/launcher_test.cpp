@@ -1,10 +1,10 @@
-#include "settings_folder.h"
+#include "window_fixture.h"
 
+#include "app/windows.h"
 #include "shell/frmAuthor.h"
 #include "shell/frmMain.h"
 #include "shell/help.h"
 #include "shell/registry.h"
-#include "app/windows.h"
 #include "shell/wrwinpos.h"
 
 #include <QCloseEvent>
@@ -108,7 +108,7 @@ TEST_F(Launcher, FirstStartLoadsTheToolWindowsHiddenAtTheDefaults)
     frmMain& main = Start();
     EXPECT_EQ(main.windowTitle(), "Rurized ");
     EXPECT_EQ(main.pos(), QPoint(65, 39)); // Left 975, Top 585 twips
-    EXPECT_FALSE(main.WindowFlag);
+    EXPECT_FALSE(registry.WindowFlag());
     EXPECT_EQ(
         events, (std::vector<std::string> { "load Key", "load Scale", "load Chord", "load Memo" }));
     for (WindowId id : { WindowId::Key, WindowId::Scale, WindowId::Chord, WindowId::Memo }) {
@@ -144,9 +144,11 @@ TEST_F(Launcher, EachButtonShowsAndHidesItsWindow)
         QPushButton* button;
         WindowId id;
     };
-    for (const Row& row : { Row { main.cmdScale, WindowId::Scale },
-             Row { main.cmdKey, WindowId::Key }, Row { main.cmdChord, WindowId::Chord },
-             Row { main.cmdMemo, WindowId::Memo }, Row { main.cmdDialog, WindowId::Reference } }) {
+    for (const Row& row : { Row { Find<QPushButton>(&main, "cmdScale"), WindowId::Scale },
+             Row { Find<QPushButton>(&main, "cmdKey"), WindowId::Key },
+             Row { Find<QPushButton>(&main, "cmdChord"), WindowId::Chord },
+             Row { Find<QPushButton>(&main, "cmdMemo"), WindowId::Memo },
+             Row { Find<QPushButton>(&main, "cmdDialog"), WindowId::Reference } }) {
         for (bool shown : { true, false, true }) {
             row.button->click();
             ASSERT_NE(registry.Loaded(row.id), nullptr);
@@ -159,9 +161,9 @@ TEST_F(Launcher, EachButtonShowsAndHidesItsWindow)
 TEST_F(Launcher, HidingTheChordWindowHidesTheSearchToo)
 {
     frmMain& main = Start();
-    main.cmdChord->click();
+    Find<QPushButton>(&main, "cmdChord")->click();
     registry.Touch(WindowId::Search)->show();
-    main.cmdChord->click();
+    Find<QPushButton>(&main, "cmdChord")->click();
     EXPECT_FALSE(registry.Loaded(WindowId::Chord)->isVisible());
     EXPECT_FALSE(registry.Loaded(WindowId::Search)->isVisible());
 }
@@ -169,13 +171,13 @@ TEST_F(Launcher, HidingTheChordWindowHidesTheSearchToo)
 TEST_F(Launcher, AFlagFollowsOnlyItsOwnButton)
 {
     frmMain& main = Start();
-    main.cmdScale->click();
+    Find<QPushButton>(&main, "cmdScale")->click();
     registry.Loaded(WindowId::Scale)->close(); // closed by the window system while shown
     EXPECT_EQ(registry.Loaded(WindowId::Scale), nullptr);
-    main.cmdScale->click(); // loads it afresh, hidden
+    Find<QPushButton>(&main, "cmdScale")->click(); // loads it afresh, hidden
     ASSERT_NE(registry.Loaded(WindowId::Scale), nullptr);
     EXPECT_FALSE(registry.Loaded(WindowId::Scale)->isVisible());
-    main.cmdScale->click();
+    Find<QPushButton>(&main, "cmdScale")->click();
     EXPECT_TRUE(registry.Loaded(WindowId::Scale)->isVisible());
     EXPECT_EQ(std::count(events.begin(), events.end(), "load Scale"), 2);
 }
@@ -184,10 +186,10 @@ TEST_F(Launcher, AWindowThisBuildLacksIsSkipped)
 {
     WindowRegistry bare; // no tool window at all
     frmMain main(bare);
-    main.cmdMemo->click();
-    EXPECT_FALSE(main.MemoFlag);
-    main.cmdWindow->click(); // the switch still reaches the windows there are
-    EXPECT_TRUE(main.WindowFlag);
+    Find<QPushButton>(&main, "cmdMemo")->click(); // nothing to show, nothing breaks
+    Find<QPushButton>(&main, "cmdWindow")
+        ->click(); // the switch still reaches the windows there are
+    EXPECT_TRUE(bare.WindowFlag());
     EXPECT_TRUE(TopMost(&main));
 }
 
@@ -197,8 +199,8 @@ TEST_F(Launcher, AlwaysOnTopSwitchesAllEightWindows)
     const WindowId listed[] = { WindowId::Key, WindowId::Scale, WindowId::Chord, WindowId::Memo,
         WindowId::Reference, WindowId::Matrix, WindowId::Search };
     const QPoint before = main.pos();
-    main.cmdWindow->click();
-    EXPECT_TRUE(main.WindowFlag);
+    Find<QPushButton>(&main, "cmdWindow")->click();
+    EXPECT_TRUE(registry.WindowFlag());
     EXPECT_TRUE(TopMost(&main));
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.pos(), before);
@@ -206,8 +208,8 @@ TEST_F(Launcher, AlwaysOnTopSwitchesAllEightWindows)
         EXPECT_TRUE(TopMost(registry.Loaded(id))) << kToolNames.at(id);
         EXPECT_FALSE(registry.Loaded(id)->isVisible()); // loaded on the way, still hidden
     }
-    main.cmdWindow->click();
-    EXPECT_FALSE(main.WindowFlag);
+    Find<QPushButton>(&main, "cmdWindow")->click();
+    EXPECT_FALSE(registry.WindowFlag());
     EXPECT_FALSE(TopMost(&main));
     for (WindowId id : listed)
         EXPECT_FALSE(TopMost(registry.Loaded(id)));
@@ -217,7 +219,7 @@ TEST_F(Launcher, SavedAlwaysOnTopAppliesAtStartUp)
 {
     settings.Write("[Main]\r\nWindowFlag=-1\r\n");
     frmMain& main = Start();
-    EXPECT_TRUE(main.WindowFlag);
+    EXPECT_TRUE(registry.WindowFlag());
     for (WindowId id :
         { WindowId::Key, WindowId::Scale, WindowId::Chord, WindowId::Memo, WindowId::Reference })
         EXPECT_TRUE(TopMost(registry.Loaded(id)));
@@ -228,10 +230,10 @@ TEST_F(Launcher, SavedAlwaysOnTopAppliesAtStartUp)
 TEST_F(Launcher, ShutDownWritesEverySectionInOrder)
 {
     frmMain& main = Start();
-    main.cmdDialog->click();
-    main.cmdWindow->click();
+    Find<QPushButton>(&main, "cmdDialog")->click();
+    Find<QPushButton>(&main, "cmdWindow")->click();
     events.clear();
-    main.cmdClose->click();
+    Find<QPushButton>(&main, "cmdClose")->click();
     EXPECT_EQ(events,
         (std::vector<std::string> { "close Scale", "close Key", "close Chord", "close Memo",
             "close Reference", "close Search", "close Matrix" }));
@@ -251,7 +253,7 @@ TEST_F(Launcher, GarbageInMainStartsAtTheDefaultsAndWritesSoundValues)
     settings.Write("[main]\nTOP=99999999999999\nleft=abc\nWindowFlag=yes\n");
     frmMain& main = Start();
     EXPECT_EQ(main.pos(), QPoint(65, 39));
-    EXPECT_FALSE(main.WindowFlag);
+    EXPECT_FALSE(registry.WindowFlag());
     main.close();
     const std::string text = settings.Text();
     EXPECT_EQ(
@@ -294,7 +296,7 @@ TEST_F(Launcher, AboutWindowFadesAndClosesOnAnyClick)
 TEST_F(Launcher, HelpReportsAMissingFileInItsOwnWindow)
 {
     frmMain& main = Start();
-    main.cmdHelp->click();
+    Find<QPushButton>(&main, "cmdHelp")->click();
     ASSERT_NE(HelpViewer(), nullptr);
     EXPECT_TRUE(HelpViewer()->isVisible());
     main.close();
