@@ -136,12 +136,12 @@ void frmChord::CreateDiatonicArea()
         = { 2100, 2550, 3000, 3450, 3900, 4350, 4830, 750, 1200, 2130, 2610, 3150, 3630, 4140 };
     const int widths[] = { 435, 435, 435, 435, 435, 465, 885, 435, 915, 465, 525, 465, 495, 675 };
     for (std::size_t i = 0; i < cmddiatonic.size(); ++i) {
-        const theory::DiatonicButton& design = theory::DiatonicButtons[i];
-        const int top = design.row == theory::DiatonicRow::Major ? 1500 : 1800;
-        auto* button = new QPushButton(ui::Utf8(design.caption), this);
+        const theory::DiatonicButton& diatonic = theory::DiatonicButtons[i];
+        const int top = diatonic.row == theory::DiatonicRow::Major ? 1500 : 1800;
+        auto* button = new QPushButton(ui::Utf8(diatonic.caption), this);
         ui::Place(button, ui::ArrayName("cmddiatonic", static_cast<int>(i)),
             QRect(lefts[i], top, widths[i], 255));
-        button->setFont(ui::PGothicFont(9, design.primary));
+        button->setFont(ui::PGothicFont(9, diatonic.primary));
         cmddiatonic[i] = button;
     }
 }

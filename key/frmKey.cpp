@@ -10,7 +10,7 @@
 
 namespace {
 
-// The window's design, in twips: the three selectors side by side at the left, then a column
+// The window's layout, in twips: the three selectors side by side at the left, then a column
 // per key (main, dominant, subdominant) with its names and caption over its picture.
 constexpr int kMargin = 45;
 constexpr int kScrollWidth = 210;

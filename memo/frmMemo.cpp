@@ -106,7 +106,7 @@ void frmMemo::CreateControls()
     cmdGreen->setToolTip(QStringLiteral("緑"));
     cmdBlue->setToolTip(QStringLiteral("青"));
 
-    // An opaque label on the button face, as a label stands on a form by default.
+    // An opaque label in the buttons' face colour, so the pen width reads like a button.
     lblSensyu = new QLabel(QStringLiteral("1"), this);
     ui::Place(lblSensyu, "lblSensyu", QRect(1200, 0, 255, 255));
     lblSensyu->setAlignment(Qt::AlignCenter);

@@ -4,7 +4,7 @@ namespace theory {
 
 // clang-format off
 const std::array<KeyName, kKeyCount> KeyNames { {
-    // major, relative minor, chromatic position
+    // major, relative minor, place among the tonics
     { "C＃", "A＃m", 13 },  //  0: 7 sharps
     { "F＃", "D＃m",  7 },
     { "B　", "G＃m",  1 },

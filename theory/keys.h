@@ -15,12 +15,12 @@ inline constexpr KeyIndex kKeyOfC = 7;
 struct KeyName {
     std::string_view major; // two characters: "C　", "F＃", "B♭"
     std::string_view minor; // three characters, the relative minor: "A　m", "D＃m"
-    int chromatic; // the position on the tonic scroll bar, C♭ at 0 up to C at 14
+    int chromatic; // its place among the 15 tonics, falling from C♭ 0, B 1, B♭ 2 to C＃ 13, C 14
 };
 
 extern const std::array<KeyName, kKeyCount> KeyNames;
 
-// The key at a chromatic position 0..14 (the inverse of KeyNames[k].chromatic); -1 outside.
+// The key at place 0..14 among the tonics (the inverse of KeyNames[k].chromatic); -1 outside.
 KeyIndex KeyFromChromatic(int position);
 
 // Sharps (positive) or flats (negative) in the signature of key k: 7 - k.
