@@ -2,7 +2,7 @@
 // a key and a value of those lengths, then the bytes of the file (nothing: there is no file).
 // After WriteIni every other key reads as before and the written key reads back as written, cut
 // to 254 bytes on disk on a whole character; a refused write leaves the folder as it was.
-#include "shell/ini.h"
+#include "settings/ini.h"
 
 #include <algorithm>
 #include <cstdint>

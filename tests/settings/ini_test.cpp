@@ -1,5 +1,5 @@
-#include "shell/ini.h"
-#include "shell/ini_seam.h"
+#include "settings/ini.h"
+#include "settings/ini_seam.h"
 
 #include <gtest/gtest.h>
 
