@@ -1,5 +1,6 @@
 #include "settings/ini.h"
 #include "settings/ini_seam.h"
+#include "settings_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,24 +30,10 @@ template <std::size_t N> std::string Raw(const char (&literal)[N]) { return { li
 // Each test gets its own empty folder as the program's folder.
 class IniFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "rurized-ini-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        ini::SetIniDir(dir_);
-    }
+    // A folder made read-only by a test must be writable again to be removed.
+    void TearDown() override { fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add); }
 
-    void TearDown() override
-    {
-        if (dir_.empty())
-            return;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-        ini::SetIniDir("");
-    }
-
-    std::string Path() const { return dir_ + "/Rurized.ini"; }
+    std::string Path() const { return folder_.File().string(); }
 
     static void WriteBytes(const std::string& path, std::string_view bytes)
     {
@@ -81,7 +68,8 @@ protected:
         return status.st_mtim;
     }
 
-    std::string dir_;
+    SettingsFolder folder_;
+    const std::string dir_ = folder_.File().parent_path().string();
 };
 
 TEST_F(IniFile, DirectoryEndsInExactlyOneSlash)
@@ -280,8 +268,6 @@ TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
         { "cp932 fits", std::string(252, 'a') + "\x91\x9D", std::string(252, 'a') + "増" },
         { "cp932 straddles", std::string(253, 'a') + "\x91\x9D", std::string(253, 'a') },
         { "cp932 high lead", std::string(253, 'a') + "\xEA\xA4", std::string(253, 'a') },
-        { "cp932 high lead fits", std::string(252, 'a') + "\xEA\xA4",
-            std::string(252, 'a') + "熙" },
         { "utf8 straddles", std::string(252, 'a') + "根", std::string(252, 'a') },
         { "utf8 fits", std::string(251, 'a') + "根", std::string(251, 'a') + "根" },
     };
@@ -589,42 +575,32 @@ template <typename T> struct ConversionRow {
     std::optional<T> expected;
 };
 
+// One row per way a conversion can go wrong.
 TEST(Conversion, ToLong)
 {
     const ConversionRow<std::int32_t> rows[] = {
-        { "0", 0 },
         { "42", 42 },
         { " \t-7\t ", -7 },
         { "+5", 5 },
         { "1234.5", 1234 },
         { "1235.5", 1236 },
         { "-2.5", -2 },
-        { "-3.5", -4 },
-        { "0.5", 0 },
+        { "2.5000000000000000000001", 3 },
         { ".5", 0 },
         { "5.", 5 },
-        { "2.4999", 2 },
-        { "2.5000000000000000000001", 3 },
         { "2147483647", 2147483647 },
-        { "2147483646.5", 2147483646 },
         { "2147483647.5", std::nullopt },
         { "2147483648", std::nullopt },
         { "-2147483648", -2147483647 - 1 },
         { "-2147483649", std::nullopt },
-        { "abc", std::nullopt },
         { "", std::nullopt },
-        { " ", std::nullopt },
         { ".", std::nullopt },
         { "-", std::nullopt },
         { "- 5", std::nullopt },
         { "1 2", std::nullopt },
         { "1.2.3", std::nullopt },
-        { "1e999", std::nullopt },
-        { "99999999999", std::nullopt },
-        { "0x10", std::nullopt },
-        { "1,234", std::nullopt },
         { "12abc", std::nullopt },
-        { "５", std::nullopt },
+        { "１", std::nullopt },
     };
     for (const auto& row : rows)
         EXPECT_EQ(ini::ToLong(row.text), row.expected) << '"' << row.text << '"';
@@ -637,12 +613,9 @@ TEST(Conversion, ToInteger)
     const ConversionRow<std::int16_t> rows[] = {
         { "32767", 32767 },
         { "32768", std::nullopt },
+        { "32767.5", std::nullopt },
         { "-32768", -32768 },
         { "-32769", std::nullopt },
-        { "32766.5", 32766 },
-        { "32767.5", std::nullopt },
-        { "-12.5", -12 },
-        { "abc", std::nullopt },
     };
     for (const auto& row : rows)
         EXPECT_EQ(ini::ToInteger(row.text), row.expected) << '"' << row.text << '"';
@@ -651,19 +624,15 @@ TEST(Conversion, ToInteger)
 TEST(Conversion, ToBoolean)
 {
     const ConversionRow<bool> rows[] = {
-        { "True", true },
         { "tRUE", true },
-        { "False", false },
-        { "FALSE", false },
+        { " FALSE ", false },
         { "-1", true },
         { "0", false },
-        { "0.0", false },
-        { "-0", false },
+        { "-0.0", false },
         { "0.4", true },
         { "99999999999999999999999", true },
         { "yes", std::nullopt },
         { "", std::nullopt },
-        { "1e5", std::nullopt },
         { "Truth", std::nullopt },
     };
     for (const auto& row : rows)
