@@ -32,26 +32,29 @@ namespace {
 
     std::string Read(std::string_view section, std::string_view key)
     {
-        const auto text = ReadFile(IniPath());
-        if (!text)
+        const auto bytes = ReadFile(IniPath());
+        if (!bytes)
             return {};
-        const Encoding encoding = DetectEncoding(*text);
-        const auto value = StoredValue(*text, encoding, section, key);
+        const FileText file = ReadFileText(*bytes);
+        const auto value = StoredValue(file.text, file.encoding, section, key);
         if (!value)
             return {};
-        return Decode(CutToWholeCharacters(*value, kMaxValueBytes, encoding), encoding);
+        return Decode(CutToWholeCharacters(*value, kMaxValueBytes, file.encoding), file.encoding);
     }
 
-    // Refuses an edit after which the file would read in another encoding: CP932 text such as
+    // The file's bytes with the edit made in its own encoding and byte-order mark, or nullopt.
+    // A file without a mark must still read in the same encoding afterwards: CP932 text such as
     // "譬ｹ髻ｳ" is stored as bytes that also spell UTF-8 "根音", and would read back as that.
-    std::optional<std::string> Edit(std::string_view text, std::string_view section,
+    std::optional<std::string> Edit(std::string_view bytes, std::string_view section,
         std::string_view key, std::string_view value)
     {
-        const Encoding encoding = DetectEncoding(text);
-        auto edited = EditedText(text, encoding, section, key, value);
-        if (edited && DetectEncoding(*edited) != encoding)
+        const FileText file = ReadFileText(bytes);
+        if (!file.whole)
             return std::nullopt;
-        return edited;
+        const auto edited = EditedText(file.text, file.encoding, section, key, value);
+        if (!edited || (file.bom == Bom::None && DetectEncoding(*edited) != file.encoding))
+            return std::nullopt;
+        return FileBytes(file.bom, *edited);
     }
 
     bool Write(std::string_view section, std::string_view key, std::string_view value)

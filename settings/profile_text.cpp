@@ -27,19 +27,17 @@ namespace {
 
     bool IsBlankLine(std::string_view content) { return Trim(content).empty(); }
 
-    // The decoded name of a section line "[Scale]", or nullopt for any other line. The last ']' is
-    // searched in the decoded text, since a CP932 trail byte may be ']' ("‐" is 0x81 0x5D).
+    // The decoded name of a section line, blanks around it taken off as around a key: "[Scale]",
+    // "[ Scale ]" and, since a line the program writes never begins with '[', "[Scale" without its
+    // ']' all name "Scale"; nullopt for any other line. The last ']' is searched in the decoded
+    // text, since a CP932 trail byte may be ']' ("‐" is 0x81 0x5D).
     std::optional<std::string> SectionName(std::string_view content, Encoding encoding)
     {
         content = Trim(content);
         if (content.empty() || content.front() != '[')
             return std::nullopt;
-        std::string decoded = Decode(content.substr(1), encoding);
-        const std::size_t close = decoded.rfind(']');
-        if (close == std::string::npos)
-            return std::nullopt;
-        decoded.resize(close);
-        return decoded;
+        const std::string decoded = Decode(content.substr(1), encoding);
+        return std::string(Trim(std::string_view(decoded).substr(0, decoded.rfind(']'))));
     }
 
     // Raw, trimmed parts of a "key=value" line. Splitting the raw bytes is safe: '=', blanks and
@@ -76,6 +74,9 @@ namespace {
     Location Locate(
         std::string_view text, Encoding encoding, std::string_view section, std::string_view key)
     {
+        // Names given with blanks around them are found as names written so in the file are.
+        section = Trim(section);
+        key = Trim(key);
         Location location;
         bool inSection = false;
         for (std::size_t begin = 0; begin < text.size();) {
