@@ -1,6 +1,7 @@
 // The settings file Rurized.ini in the program's folder: one value read or written per call,
 // straight to disk, in the Windows profile format and Shift-JIS (CP932), so the file can be
-// exchanged with Japanese Windows systems. Texts are UTF-8 on this side.
+// exchanged with Japanese Windows systems; a file its user saved as UTF-8 or UTF-16 stays so.
+// Texts are UTF-8 on this side.
 #pragma once
 
 #include "settings/convert.h"
