@@ -6,7 +6,7 @@
 #include "key/frmKey.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
-#include "shell/ini.h"
+#include "settings/ini.h"
 #include "shell/registry.h"
 #include "shell/ui.h"
 

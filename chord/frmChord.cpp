@@ -1,6 +1,6 @@
 #include "chord/frmChord.h"
 
-#include "shell/ini.h"
+#include "settings/ini.h"
 #include "shell/listbar.h"
 #include "shell/registry.h"
 #include "shell/spellingbutton.h"

@@ -1,7 +1,7 @@
 #include "search/DialogSarch.h"
 
 #include "chord/frmChord.h"
-#include "shell/ini.h"
+#include "settings/ini.h"
 #include "shell/registry.h"
 #include "shell/ui.h"
 

@@ -1,7 +1,7 @@
 #include "shell/frmMain.h"
 
+#include "settings/ini.h"
 #include "shell/help.h"
-#include "shell/ini.h"
 #include "shell/toppos.h"
 #include "shell/ui.h"
 #include "shell/wrwinpos.h"

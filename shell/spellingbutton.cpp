@@ -1,6 +1,6 @@
 #include "shell/spellingbutton.h"
 
-#include "shell/ini.h"
+#include "settings/ini.h"
 #include "shell/ui.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "shell/wrwinpos.h"
 
-#include "shell/ini.h"
+#include "settings/ini.h"
 #include "shell/ui.h"
 
 #include <QGuiApplication>

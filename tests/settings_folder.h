@@ -1,7 +1,7 @@
 // A fresh folder for the settings file, for the length of one test.
 #pragma once
 
-#include "shell/ini.h"
+#include "settings/ini.h"
 
 #include <filesystem>
 #include <fstream>

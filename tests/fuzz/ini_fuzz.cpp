@@ -1,8 +1,9 @@
 // Fuzzes the settings file's reader and writer. An input is three length bytes, then a section,
 // a key and a value of those lengths, then the bytes of the file (nothing: there is no file).
-// After WriteIni every other key reads as before and the written key reads back as written, cut
-// to 254 bytes on disk on a whole character; a refused write leaves the folder as it was.
-#include "shell/ini.h"
+// After WriteIni every other key reads as before, the written key reads back as written, cut
+// to 254 bytes on disk on a whole character, and the file keeps its encoding and byte-order
+// mark; a refused write leaves the folder as it was.
+#include "settings/ini.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -105,8 +106,41 @@ bool IsAscii(std::string_view text)
 
 bool IsUtf8(std::string_view text) { return Convert("UTF-8", "UTF-8", text).has_value(); }
 
-// A file stays in UTF-8 when it is UTF-8 already and not plain ASCII; else it is Shift-JIS.
-bool StoredAsUtf8(std::string_view file) { return !IsAscii(file) && IsUtf8(file); }
+// How a file's bytes stand for its text: after a byte-order mark UTF-8 or UTF-16; without one
+// UTF-8 when it is UTF-8 and not plain ASCII, else Shift-JIS.
+enum class Form { Cp932, Utf8, Utf8Mark, Utf16Le, Utf16Be };
+
+constexpr std::pair<Form, std::string_view> kMarks[] = {
+    { Form::Utf8Mark, "\xEF\xBB\xBF" },
+    { Form::Utf16Le, "\xFF\xFE" },
+    { Form::Utf16Be, "\xFE\xFF" },
+};
+
+Form FormOf(std::string_view file)
+{
+    for (const auto& [form, mark] : kMarks) {
+        if (file.substr(0, mark.size()) == mark)
+            return form;
+    }
+    return !IsAscii(file) && IsUtf8(file) ? Form::Utf8 : Form::Cp932;
+}
+
+bool IsUtf16(Form form) { return form == Form::Utf16Le || form == Form::Utf16Be; }
+
+// The text the names are spelt in: a UTF-16 file's as UTF-8, nullopt when it does not convert.
+std::optional<std::string> TextOf(std::string_view file)
+{
+    const Form form = FormOf(file);
+    if (form == Form::Cp932 || form == Form::Utf8)
+        return std::string(file);
+    file.remove_prefix(IsUtf16(form) ? 2 : 3);
+    if (!IsUtf16(form))
+        return std::string(file);
+    return Convert("UTF-8", form == Form::Utf16Le ? "UTF-16LE" : "UTF-16BE", file);
+}
+
+// Lengths are counted in UTF-8 unless the file is Shift-JIS.
+bool StoredAsUtf8(std::string_view file) { return FormOf(file) != Form::Cp932; }
 
 std::size_t StoredLength(std::string_view text, bool utf8)
 {
@@ -160,12 +194,9 @@ std::vector<Pair> NamesIn(std::string_view file, const std::string& section, con
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (!line.empty() && line.front() == '[') {
-            const std::size_t close = line.rfind(']');
-            if (close != std::string_view::npos && close > 0) {
-                for (auto& name : Spellings(line.substr(1, close - 1))) {
-                    pairs.emplace_back(name, key);
-                    current = name;
-                }
+            for (auto& name : Spellings(Trimmed(line.substr(1, line.rfind(']') - 1)))) {
+                pairs.emplace_back(name, key);
+                current = name;
             }
         } else if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
             for (auto& name : Spellings(Trimmed(line.substr(0, equals)))) {
@@ -198,13 +229,15 @@ bool Printable(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
-// A write of plain, well-formed ASCII into a missing or plain ASCII file has no reason to fail.
+// A write of plain, well-formed ASCII into a missing or plain ASCII file, or one with a mark
+// that converts whole, has no reason to fail.
 bool MustSucceed(const std::optional<std::string>& file, std::string_view section,
     std::string_view key, std::string_view value)
 {
-    return (!file || IsAscii(*file)) && Printable(section) && Printable(value) && Printable(key)
-        && !key.empty() && Trimmed(key) == key && key.find('=') == std::string_view::npos
-        && key.front() != '[';
+    const bool plainFile = !file || IsAscii(*file)
+        || (FormOf(*file) != Form::Cp932 && FormOf(*file) != Form::Utf8 && TextOf(*file));
+    return plainFile && Printable(section) && Printable(value) && Printable(key) && !key.empty()
+        && Trimmed(key) == key && key.find('=') == std::string_view::npos && key.front() != '[';
 }
 
 }
@@ -229,7 +262,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream(File(), std::ios::binary) << *before;
     }
 
-    const std::vector<Pair> pairs = NamesIn(before.value_or(""), section, key);
+    const std::vector<Pair> pairs = NamesIn(TextOf(before.value_or("")).value_or(""), section, key);
     std::vector<std::string> readBefore;
     for (const auto& [s, k] : pairs)
         readBefore.push_back(ini::ReadIni(s, k));
@@ -244,12 +277,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(after.has_value(), "a write left no file");
     Check(Listing().size() == 1, "a write left a file behind");
+    Check(FormOf(*after) == FormOf(before.value_or("")), "a write changed the file's encoding");
+    Check(!IsUtf16(FormOf(*after)) || TextOf(*after), "a write left UTF-16 that does not convert");
 
     const bool utf8 = StoredAsUtf8(*after);
     CheckReadBack(value, ini::ReadIni(section, key), utf8);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const auto& [s, k] = pairs[i];
-        if (Folded(s) == Folded(section) && Folded(k) == Folded(key))
+        if (Folded(Trimmed(s)) == Folded(Trimmed(section)) && Folded(Trimmed(k)) == Folded(key))
             CheckReadBack(value, ini::ReadIni(s, k), utf8);
         else
             Check(ini::ReadIni(s, k) == readBefore[i], "a write changed another key");

@@ -2,7 +2,7 @@
 // them, until it is killed. It says "w" on standard output once it is about to write.
 // Usage: ini_writer FOLDER FIRST_ROUND [LAST_ROUND]
 #include "program_keys.h"
-#include "shell/ini.h"
+#include "settings/ini.h"
 
 #include <cstdio>
 #include <cstdlib>

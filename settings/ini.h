@@ -1,10 +1,11 @@
 // The settings file Rurized.ini in the program's folder: one value read or written per call,
 // straight to disk, in the Windows profile format and Shift-JIS (CP932), so the file can be
-// exchanged with Japanese Windows systems. Texts are UTF-8 on this side.
+// exchanged with Japanese Windows systems; a file its user saved as UTF-8 or UTF-16 stays so.
+// Texts are UTF-8 on this side.
 #pragma once
 
-#include <cstdint>
-#include <optional>
+#include "settings/convert.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,14 +27,5 @@ std::string ReadIni(std::string_view section, std::string_view key) noexcept;
 // Sets key in section to value by replacing the whole file at once. Non-zero on success; 0 when
 // the file cannot be written or cannot hold the text, and the file is then left as it was.
 int WriteIni(std::string_view section, std::string_view key, std::string_view value) noexcept;
-
-// "True"/"false" in any case, or a number that is true unless zero: ToBoolean("-1") == true.
-std::optional<bool> ToBoolean(std::string_view text) noexcept;
-
-// A decimal number rounded half to even: ToLong("1234.5") == 1234; nullopt beyond 32 bits.
-std::optional<std::int32_t> ToLong(std::string_view text) noexcept;
-
-// As ToLong, within 16 bits: ToInteger("32768") == std::nullopt.
-std::optional<std::int16_t> ToInteger(std::string_view text) noexcept;
 
 }

@@ -1,5 +1,6 @@
-#include "shell/ini.h"
-#include "shell/ini_seam.h"
+#include "settings/ini.h"
+#include "settings/ini_seam.h"
+#include "settings_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,27 +27,28 @@ namespace fs = std::filesystem;
 // Bytes of a literal that may hold NUL.
 template <std::size_t N> std::string Raw(const char (&literal)[N]) { return { literal, N - 1 }; }
 
+// The bytes of UTF-16 text, its byte-order mark first, least significant byte first or last.
+std::string Utf16(std::u16string_view text, bool bigEndian)
+{
+    std::string bytes;
+    for (const char16_t unit : u"\uFEFF" + std::u16string(text)) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string { high, low } : std::string { low, high };
+    }
+    return bytes;
+}
+
+std::string Le(std::u16string_view text) { return Utf16(text, false); }
+std::string Be(std::u16string_view text) { return Utf16(text, true); }
+
 // Each test gets its own empty folder as the program's folder.
 class IniFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "rurized-ini-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        ini::SetIniDir(dir_);
-    }
+    // A folder made read-only by a test must be writable again to be removed.
+    void TearDown() override { fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add); }
 
-    void TearDown() override
-    {
-        if (dir_.empty())
-            return;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-        ini::SetIniDir("");
-    }
-
-    std::string Path() const { return dir_ + "/Rurized.ini"; }
+    std::string Path() const { return folder_.File().string(); }
 
     static void WriteBytes(const std::string& path, std::string_view bytes)
     {
@@ -81,7 +83,8 @@ protected:
         return status.st_mtim;
     }
 
-    std::string dir_;
+    SettingsFolder folder_;
+    const std::string dir_ = folder_.File().parent_path().string();
 };
 
 TEST_F(IniFile, DirectoryEndsInExactlyOneSlash)
@@ -129,6 +132,10 @@ TEST_P(ReadLines, FindsValuesAsWindowsDoes)
         "Second=in a later section of the same name",
         "[Odd]Name]",
         "k=the name ends at the last ']'",
+        "[ Main\t]",
+        "Top=1",
+        "[\tKey",
+        "Top=2",
         "[Chord]",
         "Type=m7",
     };
@@ -149,6 +156,9 @@ TEST_P(ReadLines, FindsValuesAsWindowsDoes)
         { "Scale", "a line of junk", "" },
         { "", "Orphan", "" },
         { "odd]name", "k", "the name ends at the last ']'" },
+        { "main", "TOP", "1" },
+        { " Main ", "\tTop ", "1" },
+        { "Key", "Top", "2" },
         { "Chord", "Type", "m7" },
         { "Chord", "Root", "" },
         { "Chord", "Last", "no final line end" },
@@ -209,6 +219,11 @@ const WriteRow kWriteRows[] = {
     { "BlanksAroundAValueAreKept", "[S]\r\nk=1\r\n", "S", "k", " \t増 ",
         "[S]\r\nk=\" \t\x91\x9D \"\r\n" },
     { "QuotesAroundAValueAreKept", std::nullopt, "S", "k", "'x'", "[S]\r\nk=\"'x'\"\r\n" },
+    { "BlanksInBracketsAreTheSameSection", "[ Main\t]\r\nTop=1\r\n", "Main", "Top", "2",
+        "[ Main\t]\r\nTop=2\r\n" },
+    { "BracketLeftOpenIsTheSameSection", "[Main\r\nTop=1\r\n", "main", "Left", "2",
+        "[Main\r\nTop=1\r\nLeft=2\r\n" },
+    { "SectionGivenWithBlanksIsWrittenAsGiven", std::nullopt, " S ", "k", "1", "[ S ]\r\nk=1\r\n" },
 };
 
 class Writes : public IniFile, public ::testing::WithParamInterface<WriteRow> { };
@@ -267,6 +282,52 @@ TEST_F(IniFile, HandEditedUtf8StaysUtf8)
     EXPECT_EQ(Bytes(Path()), "[Chord]\nRoot=ド\nBass=増4\nClef=𝄞\n");
 }
 
+// A file saved with a byte-order mark keeps it and its encoding; new lines take its line ends.
+TEST_F(IniFile, ByteOrderMarksAreKept)
+{
+    const std::string mark8 = "\xEF\xBB\xBF";
+    const struct {
+        const char* name;
+        std::string before;
+        std::string after;
+    } rows[] = {
+        { "utf-8", mark8 + "[Main]\r\nTop=1\r\n[Chord]\r\nMatrix3=増4\r\n",
+            mark8 + "[Main]\r\nTop=1\r\n[Chord]\r\nMatrix3=減5\r\n[Key]\r\nTop=𝄞\r\n" },
+        { "utf-8, plain ascii", mark8 + "[Main]\nTop=1\n",
+            mark8 + "[Main]\nTop=1\n[Chord]\nMatrix3=減5\n[Key]\nTop=𝄞\n" },
+        { "utf-16 le", Le(u"[Main]\r\nTop=1\r\n[Chord]\r\nMatrix3=増4\r\n"),
+            Le(u"[Main]\r\nTop=1\r\n[Chord]\r\nMatrix3=減5\r\n[Key]\r\nTop=𝄞\r\n") },
+        { "utf-16 be", Be(u"[Main]\nTop=1\n[Chord]\nMatrix3=増4"),
+            Be(u"[Main]\nTop=1\n[Chord]\nMatrix3=減5\n[Key]\nTop=𝄞\n") },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteBytes(Path(), row.before);
+        EXPECT_EQ(ini::ReadIni("main", "Top"), "1");
+        EXPECT_NE(ini::WriteIni("Chord", "Matrix3", "減5"), 0);
+        EXPECT_NE(ini::WriteIni("Key", "Top", "𝄞"), 0);
+        EXPECT_TRUE(Bytes(Path()) == row.after);
+        EXPECT_EQ(ini::ReadIni("Chord", "Matrix3"), "減5");
+    }
+}
+
+// UTF-16 that would not come back byte for byte is read, and never written.
+TEST_F(IniFile, BrokenUtf16IsLeftAsItIs)
+{
+    const std::string rows[] = {
+        Le(u"[S]\r\nk=1\r\nj=\xD800\r\n"),
+        Be(u"[S]\r\nk=1\r\nj=\xDC00"),
+        Le(u"[S]\r\nk=1\r\nj=") + "x",
+    };
+    for (const auto& before : rows) {
+        WriteBytes(Path(), before);
+        EXPECT_EQ(ini::ReadIni("S", "k"), "1");
+        EXPECT_EQ(ini::ReadIni("S", "j"), "\uFFFD");
+        EXPECT_EQ(ini::WriteIni("S", "k", "2"), 0);
+        EXPECT_TRUE(Bytes(Path()) == before);
+    }
+}
+
 struct CutRow {
     const char* name;
     std::string value;
@@ -280,8 +341,6 @@ TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
         { "cp932 fits", std::string(252, 'a') + "\x91\x9D", std::string(252, 'a') + "増" },
         { "cp932 straddles", std::string(253, 'a') + "\x91\x9D", std::string(253, 'a') },
         { "cp932 high lead", std::string(253, 'a') + "\xEA\xA4", std::string(253, 'a') },
-        { "cp932 high lead fits", std::string(252, 'a') + "\xEA\xA4",
-            std::string(252, 'a') + "熙" },
         { "utf8 straddles", std::string(252, 'a') + "根", std::string(252, 'a') },
         { "utf8 fits", std::string(251, 'a') + "根", std::string(251, 'a') + "根" },
     };
@@ -289,6 +348,9 @@ TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
         WriteBytes(Path(), "[S]\r\nk=" + row.value + "\r\n");
         EXPECT_EQ(ini::ReadIni("S", "k"), row.expected) << row.name;
     }
+    // A UTF-16 value is cut as its UTF-8 would be.
+    WriteBytes(Path(), Le(u"[S]\r\nk=" + std::u16string(252, u'a') + u"根\r\n"));
+    EXPECT_EQ(ini::ReadIni("S", "k"), std::string(252, 'a'));
 }
 
 TEST_F(IniFile, RefusesTextThatWouldNotReadBack)
@@ -565,7 +627,7 @@ TEST_F(IniFile, JunkIsKeptAndNeverCrashes)
         { "[" + megabyte, newSectionCrLf },
         { "[S]\n" + megabyte + "=" + megabyte, "\nk=\x91\x9D\n" },
         { "\x81", newSectionCrLf },
-        { "[S", newSectionCrLf },
+        { "[S", "\r\nk=\x91\x9D\r\n" },
     };
     for (const auto& row : rows) {
         WriteBytes(Path(), row.junk);
@@ -589,42 +651,32 @@ template <typename T> struct ConversionRow {
     std::optional<T> expected;
 };
 
+// One row per way a conversion can go wrong.
 TEST(Conversion, ToLong)
 {
     const ConversionRow<std::int32_t> rows[] = {
-        { "0", 0 },
         { "42", 42 },
         { " \t-7\t ", -7 },
         { "+5", 5 },
         { "1234.5", 1234 },
         { "1235.5", 1236 },
         { "-2.5", -2 },
-        { "-3.5", -4 },
-        { "0.5", 0 },
+        { "2.5000000000000000000001", 3 },
         { ".5", 0 },
         { "5.", 5 },
-        { "2.4999", 2 },
-        { "2.5000000000000000000001", 3 },
         { "2147483647", 2147483647 },
-        { "2147483646.5", 2147483646 },
         { "2147483647.5", std::nullopt },
         { "2147483648", std::nullopt },
         { "-2147483648", -2147483647 - 1 },
         { "-2147483649", std::nullopt },
-        { "abc", std::nullopt },
         { "", std::nullopt },
-        { " ", std::nullopt },
         { ".", std::nullopt },
         { "-", std::nullopt },
         { "- 5", std::nullopt },
         { "1 2", std::nullopt },
         { "1.2.3", std::nullopt },
-        { "1e999", std::nullopt },
-        { "99999999999", std::nullopt },
-        { "0x10", std::nullopt },
-        { "1,234", std::nullopt },
         { "12abc", std::nullopt },
-        { "５", std::nullopt },
+        { "１", std::nullopt },
     };
     for (const auto& row : rows)
         EXPECT_EQ(ini::ToLong(row.text), row.expected) << '"' << row.text << '"';
@@ -637,12 +689,9 @@ TEST(Conversion, ToInteger)
     const ConversionRow<std::int16_t> rows[] = {
         { "32767", 32767 },
         { "32768", std::nullopt },
+        { "32767.5", std::nullopt },
         { "-32768", -32768 },
         { "-32769", std::nullopt },
-        { "32766.5", 32766 },
-        { "32767.5", std::nullopt },
-        { "-12.5", -12 },
-        { "abc", std::nullopt },
     };
     for (const auto& row : rows)
         EXPECT_EQ(ini::ToInteger(row.text), row.expected) << '"' << row.text << '"';
@@ -651,19 +700,15 @@ TEST(Conversion, ToInteger)
 TEST(Conversion, ToBoolean)
 {
     const ConversionRow<bool> rows[] = {
-        { "True", true },
         { "tRUE", true },
-        { "False", false },
-        { "FALSE", false },
+        { " FALSE ", false },
         { "-1", true },
         { "0", false },
-        { "0.0", false },
-        { "-0", false },
+        { "-0.0", false },
         { "0.4", true },
         { "99999999999999999999999", true },
         { "yes", std::nullopt },
         { "", std::nullopt },
-        { "1e5", std::nullopt },
         { "Truth", std::nullopt },
     };
     for (const auto& row : rows)
