@@ -5,9 +5,9 @@
 #include "key/frmKey.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
+#include "shell/fonts.h"
 #include "shell/ini.h"
 #include "shell/registry.h"
-#include "shell/ui.h"
 #include "shell/windows.h"
 
 #include <QApplication>

@@ -1,8 +1,10 @@
 #include "key/frmKey.h"
 
 #include "key/keypainter.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
 #include "shell/texture.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "shell/wrwinpos.h"
 
 #include <QCloseEvent>

@@ -1,10 +1,12 @@
 #include "scale/frmScale.h"
 
 #include "chord/frmChord.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
 #include "shell/ini.h"
 #include "shell/registry.h"
 #include "shell/texture.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "shell/wrwinpos.h"
 #include "theory/scales.h"
 

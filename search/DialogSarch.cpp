@@ -1,10 +1,12 @@
 #include "search/DialogSarch.h"
 
 #include "chord/frmChord.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
 #include "shell/ini.h"
 #include "shell/registry.h"
 #include "shell/texture.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "theory/chordmatch.h"
 #include "theory/chords.h"
 #include "theory/spelling.h"

@@ -1,6 +1,9 @@
 #include "shell/frmAuthor.h"
 
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/icons.h"
+#include "shell/units.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,8 @@
 #include "shell/frmLoading.h"
 
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,9 +1,11 @@
 #include "shell/frmMain.h"
 
+#include "shell/controls.h"
 #include "shell/help.h"
+#include "shell/icons.h"
 #include "shell/ini.h"
 #include "shell/toppos.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "shell/wrwinpos.h"
 
 #include <QCloseEvent>

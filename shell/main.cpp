@@ -1,8 +1,9 @@
 #include "shell/fontconfig_warmup.h"
+#include "shell/fonts.h"
 #include "shell/frmMain.h"
+#include "shell/icons.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
-#include "shell/ui.h"
 #include "shell/windows.h"
 
 #include <QApplication>

@@ -1,4 +1,6 @@
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
