@@ -3,9 +3,7 @@
 #include "shell/fonts.h"
 #include "shell/units.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
@@ -99,38 +97,10 @@ QScrollBar* VerticalBar(
     return bar;
 }
 
-namespace {
-
-    // QComboBox builds its popup (a window with a list view and scrollers) as soon as it is told
-    // of a new face, and every list here gets its face while its window loads hidden at start-up.
-    // This one leaves the popup to its first opening and hands it the face then.
-    class DropDownList final : public QComboBox {
-    public:
-        using QComboBox::QComboBox;
-
-        void showPopup() override
-        {
-            view()->window()->setFont(font());
-            QComboBox::showPopup();
-        }
-
-    protected:
-        void changeEvent(QEvent* event) override
-        {
-            if (event->type() == QEvent::FontChange && !findChild<QAbstractItemView*>()) {
-                QWidget::changeEvent(event); // nothing else depends on the face before then
-                return;
-            }
-            QComboBox::changeEvent(event);
-        }
-    };
-
-} // namespace
-
 QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
     std::uint32_t background, std::uint32_t text)
 {
-    auto* list = new DropDownList(parent);
+    auto* list = new QComboBox(parent);
     Place(list, name, twips);
     list->setFont(GothicFont(9));
     QPalette palette = list->palette();
