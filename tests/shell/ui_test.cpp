@@ -80,7 +80,7 @@ TEST(Ui, DropDownListsAndTheirPopupsShowTheMonospacedGothic)
 }
 
 // A caption measures its text only when its window shows, and then widens to fit it; a caption
-// that fits keeps its design width.
+// that fits keeps its width.
 TEST(Ui, CaptionsWidenToTheirTextWhenTheirWindowShows)
 {
     QWidget window;
