@@ -2,8 +2,9 @@
 // and measured exactly as the real program is (scripts/bench-startup).
 //
 // With --text-first it measures its buttons' captions before it shows the window, as any program
-// does that draws or lays out text before its first window appears (Rurized's splash does): that
-// loads the font database before the window is mapped instead of after.
+// does that draws or lays out text before its first window appears (Rurized's splash draws
+// stored outlines instead): that loads the font database before the window is mapped instead
+// of after.
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPushButton>

@@ -20,8 +20,8 @@ QStringList PGothicFamilies()
 
 // Whether fontconfig knows a family of that name. Asked of fontconfig itself rather than of Qt's
 // font list: Qt builds that list from every font on the system the first time it is asked,
-// which is worth doing only once there is text to show: the windows get their faces while they
-// load hidden, before most of them show any text.
+// which is worth doing only once there is text to show. The windows get their faces while they
+// load hidden, before the launcher appears, and nothing loads a font until after that.
 static bool Installed(const QString& family)
 {
     const QByteArray name = family.toUtf8();

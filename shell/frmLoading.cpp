@@ -6,22 +6,55 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
+#include <QResource>
 
 namespace {
 
-// A line of the splash, centred in its place (twips), in bright green.
-QLabel* MakeLabel(
-    QWidget* parent, const char* name, const char* text, const QRect& twips, bool bold)
+// A line of the splash, filled from the outline of its text that the build made instead of
+// drawn with a font: the splash appears before anything else, and loading a font first would
+// keep the launcher waiting. The label still holds its text, for screen readers, and draws it
+// with the font should the outline be missing.
+class Lettering final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QPainterPath outline = StoredOutline(objectName());
+        if (outline.isEmpty()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(outline, palette().color(QPalette::WindowText));
+    }
+};
+
+QLabel* MakeLabel(QWidget* parent, const SplashLine& line)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    ui::Place(label, name, twips);
+    auto* label = new Lettering(QString::fromUtf8(line.text), parent);
+    ui::Place(label, line.name, QRect(line.left, line.top, line.width, line.height));
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(ui::PGothicFont(9, bold));
+    label->setFont(ui::PGothicFont(9, line.bold));
     ui::PaintText(label, ui::kBrightGreen);
     return label;
 }
 
 } // namespace
+
+QPainterPath StoredOutline(const QString& line)
+{
+    // Read from memory at once rather than a value at a time through a file.
+    const QResource stored(QStringLiteral(":/lettering/%1.path").arg(line));
+    QDataStream in(stored.uncompressedData());
+    in.setVersion(kLetteringVersion);
+    QPainterPath outline;
+    in >> outline;
+    return outline;
+}
 
 frmLoading::frmLoading(const QWidget* launcher)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
@@ -31,9 +64,9 @@ frmLoading::frmLoading(const QWidget* launcher)
     setFixedSize(ui::Px(3030), ui::Px(825));
     ui::Paint(this, ui::kDarkGreen, ui::kBrightGreen);
 
-    Label1 = MakeLabel(this, "Label1", "Rurized", QRect(300, 120, 2400, 255), true);
-    Label2 = MakeLabel(this, "Label2", "Version 1.0", QRect(315, 300, 2400, 255), false);
-    Label3 = MakeLabel(this, "Label3", "起動しています・・・", QRect(345, 540, 2400, 255), false);
+    Label1 = MakeLabel(this, kSplashLines[0]);
+    Label2 = MakeLabel(this, kSplashLines[1]);
+    Label3 = MakeLabel(this, kSplashLines[2]);
 
     if (launcher)
         move(launcher->pos());
