@@ -1,9 +1,10 @@
 #include "app/windows.h"
 #include "shell/fontconfig_warmup.h"
+#include "shell/fonts.h"
 #include "shell/frmMain.h"
+#include "shell/icons.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
-#include "shell/ui.h"
 
 #include <QApplication>
 

@@ -7,8 +7,8 @@
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
 #include "settings/ini.h"
+#include "shell/fonts.h"
 #include "shell/registry.h"
-#include "shell/ui.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,9 @@
 #include "chord/DialogChord.h"
 
 #include "chord/frmChord.h"
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 #include "theory/chords.h"
 
 #include <QFrame>

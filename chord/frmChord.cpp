@@ -1,11 +1,14 @@
 #include "chord/frmChord.h"
 
 #include "settings/ini.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/icons.h"
 #include "shell/listbar.h"
 #include "shell/registry.h"
 #include "shell/spellingbutton.h"
 #include "shell/toppos.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "theory/diatonic.h"
 
 #include <QApplication>

@@ -1,7 +1,9 @@
 #include "key/frmKey.h"
 
 #include "key/keypainter.h"
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 
 #include <QLabel>
 #include <QScreen>

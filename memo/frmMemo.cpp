@@ -1,7 +1,9 @@
 #include "memo/frmMemo.h"
 
 #include "memo/DrawingSurface.h"
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,8 +1,9 @@
 // Draws the outline of each line of the splash (shell/frmLoading.h) at build time, in the
 // program's own Gothic, and stores it as a Qt path: the splash then shows its text without
 // loading a font. Each outline is in its label's pixels, the text centred as a label centres it.
+#include "shell/fonts.h"
 #include "shell/frmLoading.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 
 #include <QApplication>
 #include <QDataStream>

@@ -1,6 +1,8 @@
 #include "reference/frmReference.h"
 
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 
 #include <QFrame>
 #include <QLabel>

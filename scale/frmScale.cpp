@@ -1,8 +1,10 @@
 #include "scale/frmScale.h"
 
+#include "shell/controls.h"
+#include "shell/fonts.h"
 #include "shell/listbar.h"
 #include "shell/spellingbutton.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "theory/scales.h"
 
 #include <QComboBox>

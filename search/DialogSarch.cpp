@@ -2,8 +2,10 @@
 
 #include "chord/frmChord.h"
 #include "settings/ini.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
 #include "shell/registry.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 
 #include <QCheckBox>
 #include <QDropEvent>

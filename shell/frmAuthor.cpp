@@ -1,6 +1,9 @@
 #include "shell/frmAuthor.h"
 
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/icons.h"
+#include "shell/units.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -101,7 +104,7 @@ void frmAuthor::mousePressEvent(QMouseEvent*) { close(); }
 
 void frmAuthor::paintEvent(QPaintEvent*)
 {
-    // Line1, Line2 and the rectangle Shape2, purple, over the fading background.
+    // Two purple rules and a purple frame over the fading background.
     QPainter painter(this);
     painter.setPen(ui::Color(kPurple));
     painter.drawLine(ui::Px(240), ui::Px(960), ui::Px(5640), ui::Px(960));

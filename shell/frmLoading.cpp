@@ -1,6 +1,8 @@
 #include "shell/frmLoading.h"
 
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/units.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -72,7 +74,7 @@ frmLoading::frmLoading(const QWidget* launcher)
 
 void frmLoading::paintEvent(QPaintEvent*)
 {
-    // A thin border, and Shape1: a white frame three pixels wide just inside it.
+    // A thin grey border, and a white frame three pixels wide just inside it.
     QPainter painter(this);
     painter.setPen(QPen(Qt::gray, 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,9 +1,11 @@
 #include "shell/frmMain.h"
 
 #include "settings/ini.h"
+#include "shell/controls.h"
 #include "shell/help.h"
+#include "shell/icons.h"
 #include "shell/toppos.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "shell/wrwinpos.h"
 
 #include <QCloseEvent>
@@ -17,7 +19,7 @@ namespace {
 
 constexpr int kButtonTwips = 495;
 
-struct ButtonDesign {
+struct LauncherButton {
     QPushButton* frmMain::*member;
     const char* name;
     const char* picture;
@@ -42,7 +44,7 @@ frmMain::frmMain(WindowRegistry& registry)
 void frmMain::CreateButtons()
 {
     // Left to right as they stand; the tab order below puts the reference book last.
-    const ButtonDesign buttons[] = {
+    const LauncherButton buttons[] = {
         { &frmMain::cmdScale, "cmdScale", "scale", "ScaleView", &frmMain::cmdScale_Click },
         { &frmMain::cmdKey, "cmdKey", "key", "RavAvud", &frmMain::cmdKey_Click },
         { &frmMain::cmdChord, "cmdChord", "chord", "VozuvIver", &frmMain::cmdChord_Click },
@@ -56,16 +58,16 @@ void frmMain::CreateButtons()
         { &frmMain::cmdClose, "cmdClose", "close", "閉じる", &frmMain::cmdClose_Click },
     };
     int left = 0;
-    for (const ButtonDesign& design : buttons) {
+    for (const LauncherButton& row : buttons) {
         auto* button = new QPushButton(this);
-        ui::Place(button, design.name, QRect(left, 0, kButtonTwips, kButtonTwips));
+        ui::Place(button, row.name, QRect(left, 0, kButtonTwips, kButtonTwips));
         button->setIcon(ui::SvgIcon(
-            QStringLiteral(":/pictures/launcher/%1.svg").arg(design.picture), QSize(28, 28)));
+            QStringLiteral(":/pictures/launcher/%1.svg").arg(row.picture), QSize(28, 28)));
         button->setIconSize(QSize(28, 28));
-        button->setToolTip(QString::fromUtf8(design.toolTip));
+        button->setToolTip(QString::fromUtf8(row.toolTip));
         ui::PaintButton(button, 0x000000);
-        connect(button, &QPushButton::clicked, this, design.click);
-        this->*design.member = button;
+        connect(button, &QPushButton::clicked, this, row.click);
+        this->*row.member = button;
         left += kButtonTwips;
     }
     QWidget::setTabOrder(cmdScale, cmdKey);

@@ -1,6 +1,6 @@
 #include "shell/help.h"
 
-#include "shell/ui.h"
+#include "shell/units.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,9 @@
 #include "shell/spellingbutton.h"
 
 #include "settings/ini.h"
-#include "shell/ui.h"
+#include "shell/controls.h"
+#include "shell/icons.h"
+#include "shell/units.h"
 
 #include <array>
 #include <string>

@@ -2,5 +2,6 @@
 
 #include <QImage>
 
-// The mottled dark-purple texture behind the tool windows: 446 x 166 pixels, 16 colours.
+// The mottled dark-purple texture behind the tool windows (pictures/texture.png): 446 x 166
+// pixels, 16 colours.
 QImage BackgroundTexture();

@@ -1,7 +1,8 @@
 #include "shell/toolwindow.h"
 
+#include "shell/controls.h"
 #include "shell/texture.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 #include "shell/wrwinpos.h"
 
 #include <QCloseEvent>

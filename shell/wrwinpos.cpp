@@ -1,7 +1,7 @@
 #include "shell/wrwinpos.h"
 
 #include "settings/ini.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 // Runs a GoogleTest suite inside a QApplication on the offscreen platform: real widgets, no
 // display.
-#include "shell/ui.h"
+#include "shell/fonts.h"
 
 #include <QApplication>
 

@@ -5,8 +5,8 @@
 #include "settings_folder.h"
 
 #include "app/windows.h"
+#include "shell/controls.h"
 #include "shell/registry.h"
-#include "shell/ui.h"
 
 #include <QLabel>
 

@@ -97,7 +97,7 @@ TEST(KeyPainter, AccidentalsFollowTheClefEvenlyAndStayOnTheStaff)
     }
 }
 
-TEST(KeyPainter, PicturesAreTheDesignSizeWithWholePixelStaffLines)
+TEST(KeyPainter, PicturesAre93By74LogicalPixelsWithWholePixelStaffLines)
 {
     // scripts/setup installs FreeSerif: its absence must not go unnoticed.
     EXPECT_EQ(keypainter::AvailableGlyphs(), keypainter::GlyphSource::MusicFont);

@@ -1,6 +1,6 @@
 // The compiled-in art: every picture the code names is there and draws, and the icons drawn on
 // demand look as the buttons need them.
-#include "shell/ui.h"
+#include "shell/icons.h"
 
 #include <QDirIterator>
 #include <QIcon>

@@ -1,5 +1,6 @@
+#include "shell/controls.h"
 #include "shell/frmLoading.h"
-#include "shell/ui.h"
+#include "shell/units.h"
 
 #include <QImage>
 #include <QLabel>
