@@ -44,7 +44,7 @@ constexpr std::array<Entry, 65> kSheet { {
     {   60,  540,  435, Style::Numeral, kWhite,  "ＩＩ" },
     {  540,  540, 1080, Style::Text,    kWhite,  "SuperTonic" },
     { 1650,  540, 1485, Style::Text,    kWhite,  "スーパートニック" },
-    { 3165,  540,  600, Style::Text,    kWhite,  "上基音" },
+    { 3165,  540,  600, Style::Text,    kWhite,  "上主音" },
     {   60,  780,  435, Style::Numeral, kWhite,  "ＩＩI" },
     {  540,  780, 1080, Style::Text,    kWhite,  "Mediant" },
     { 1650,  780, 1485, Style::Text,    kWhite,  "ミーディアント" },
@@ -62,7 +62,7 @@ constexpr std::array<Entry, 65> kSheet { {
     { 1650, 1500, 1485, Style::Text,    kWhite,  "サブミーディアント" },
     { 3165, 1500,  600, Style::Text,    kWhite,  "下中音" },
     {   60, 1740,  435, Style::Numeral, kWhite,  "VII" },
-    {  540, 1740, 1080, Style::Text,    kWhite,  "RedingTone" },
+    {  540, 1740, 1080, Style::Text,    kWhite,  "LeadingTone" },
     { 1650, 1740, 1485, Style::Text,    kWhite,  "リーディングトーン" },
     { 3165, 1740,  600, Style::Text,    kWhite,  "導音" },
 

@@ -3,6 +3,7 @@
 #include "shell/units.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <fontconfig/fontconfig.h>
 
@@ -66,7 +67,15 @@ static QFont FontOf(const QStringList& families, double points, bool bold)
 QFont GothicFont(double points, bool bold)
 {
     static const QStringList families = FirstInstalled(GothicFamilies());
-    return FontOf(families, points, bold);
+    QFont font = FontOf(families, points, bold);
+    // At 12 px the monospaced Gothic draws "m" 6 px wide for three stems and two gaps, which
+    // run into a solid block wherever the glyph starts on a whole pixel ("A　m" read "A■").
+    // Half a pixel larger, the stems stand apart at every placement. Qt takes a fractional size
+    // only in points, which it turns into pixels at the screen's logical resolution.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96;
+    font.setPointSizeF((PointsToPixels(points) + 0.5) * 72 / dpi);
+    return font;
 }
 
 QFont PGothicFont(double points, bool bold)

@@ -20,8 +20,8 @@ const std::array<Scale, kScaleCount> Scales { {
     // Modes of the melodic minor
     { "Lydian♭7(上音列)",                  {  0,  2,  4,  6,  7,  9, 10,  _ } },
     { "Mixolydian♭6",                      {  0,  2,  4,  5,  7,  8, 10,  _ } },
-    { "Locrian N2(Alterd Dorian)",         {  0,  2,  3,  5,  6,  8, 10,  _ } },
-    { "Alterd dominant(Super Locrian)",    {  0,  1,  3,  4,  6,  8, 10,  _ } },
+    { "Locrian N2(Altered Dorian)",        {  0,  2,  3,  5,  6,  8, 10,  _ } },
+    { "Altered dominant(Super Locrian)",   {  0,  1,  3,  4,  6,  8, 10,  _ } },
     { "Melodic minor",                     {  0,  2,  3,  5,  7,  9, 11,  _ } },
     { "Phrygian N6",                       {  0,  1,  3,  5,  7,  9, 10,  _ } },
     { "Lydian ＃5",                        {  0,  2,  4,  6,  8,  9, 11,  _ } },

@@ -1,12 +1,16 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/units.h"
+#include "theory/chords.h"
+#include "theory/keys.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QRawFont>
 #include <QTest>
 #include <QWidget>
@@ -47,7 +51,7 @@ TEST(Ui, FontsAreJapaneseGothicsAtTheirPixelSize)
     EXPECT_EQ(ui::PointsToPixels(8.25), 11);
     EXPECT_TRUE(ui::GothicFamilies().contains("IPAGothic"));
     EXPECT_TRUE(ui::PGothicFamilies().contains("IPAPGothic"));
-    EXPECT_EQ(ui::GothicFont(9).pixelSize(), 12);
+    EXPECT_EQ(QFontInfo(ui::GothicFont(9)).pixelSize(), 13); // 12.5 px, see GothicFont
     EXPECT_TRUE(ui::PGothicFont(9, true).bold());
     // Without the MS fonts, the first of the fallbacks this machine has (fonts-ipafont-gothic).
     EXPECT_EQ(QFontInfo(ui::GothicFont(9)).family(), "IPAGothic");
@@ -67,16 +71,78 @@ TEST(Ui, FontsNameOneInstalledFamilyAndStillFindOthersForWhatTheyLack)
     EXPECT_TRUE(QFontMetrics(ui::PGothicFont(9)).inFontUcs4(clef));
 }
 
-TEST(Ui, DropDownListsAndTheirPopupsShowTheMonospacedGothic)
+TEST(Ui, DropDownPopupsLookLikeTheirList)
 {
     QWidget window;
     window.setFont(ui::PGothicFont(9)); // a window's own face is not the list's
-    QComboBox* list = ui::DropDown(&window, "cmbTest", QRect(0, 0, 1500, 300), 0x000000, 0xFFFFFF);
+    QComboBox* list = ui::DropDown(&window, "cmbTest", QRect(0, 0, 1500, 300), 0x004000, 0x00FF00);
     list->addItems({ "Ionian", "Dorian" });
     EXPECT_EQ(list->font(), ui::GothicFont(9));
     list->showPopup();
+    const QPalette popup = list->view()->palette();
     EXPECT_EQ(list->view()->font().family(), ui::GothicFont(9).family());
+    EXPECT_EQ(popup.color(QPalette::Base), QColor(0, 64, 0));
+    EXPECT_EQ(popup.color(QPalette::Text), QColor(0, 255, 0));
     list->hidePopup();
+}
+
+namespace {
+
+// The most runs of ink (pixels brighter than mid-grey) in one pixel row of columns
+// [left, right) of a light-on-dark picture: an "m" whose stems stand apart has a row of three.
+int MostStemsInARow(const QImage& image, int left, int right)
+{
+    int most = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int stems = 0;
+        bool inInk = false;
+        for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
+            const bool ink = qGray(image.pixel(x, y)) > 128;
+            stems += ink && !inInk;
+            inInk = ink;
+        }
+        most = std::max(most, stems);
+    }
+    return most;
+}
+
+} // namespace
+
+// Every chord name and minor key name with an "m", drawn in the monospaced Gothic at 1x and 2x
+// and at every sixteenth-pixel placement, shows the m's three stems apart: in "A　m", "madd9" or
+// "mM7" the m must not run into a block.
+TEST(Ui, EveryMinorChordNameShowsItsMsStems)
+{
+    QStringList texts;
+    for (const theory::ChordTypeRow& row : theory::ChordTypes)
+        texts << ui::Utf8(row.listText);
+    for (const theory::KeyName& key : theory::KeyNames)
+        texts << ui::Utf8(key.minor);
+    const QFont font = ui::GothicFont(9);
+    const QFontMetricsF metrics(font);
+    for (const QString& text : texts) {
+        const qsizetype m = text.indexOf('m');
+        if (m < 0)
+            continue;
+        for (qreal ratio : { 1.0, 2.0 }) {
+            for (int step = 0; step < 16; ++step) {
+                QImage image(QSize(120, 24) * ratio, QImage::Format_RGB32);
+                image.setDevicePixelRatio(ratio);
+                image.fill(Qt::black);
+                const qreal left = 4 + step / 16.0;
+                {
+                    QPainter painter(&image);
+                    painter.setFont(font);
+                    painter.setPen(Qt::white);
+                    painter.drawText(QPointF(left, 17), text);
+                }
+                const qreal start = left + metrics.horizontalAdvance(text.left(m));
+                const qreal end = start + metrics.horizontalAdvance(QStringLiteral("m"));
+                EXPECT_EQ(MostStemsInARow(image, qFloor(start * ratio), qCeil(end * ratio)), 3)
+                    << text.toStdString() << " at " << ratio << "x, +" << step << "/16 px";
+            }
+        }
+    }
 }
 
 // A caption measures its text only when its window shows, and then widens to fit it; a caption
