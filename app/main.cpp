@@ -5,6 +5,7 @@
 #include "shell/icons.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
+#include "shell/style.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fonts.Wait();
     ui::SetProgramFonts();
+    ui::SetProgramStyle();
 
     // A second copy ends here, before it reads or writes the settings file.
     SingleCopy copy;

@@ -44,8 +44,9 @@ DialogChord::DialogChord(frmChord* chord)
         for (int element = 0; element < 2; ++element) {
             // Each frame is the parent of its own pair, so the 19 pairs choose independently.
             auto* option = new QRadioButton(ui::Utf8(names[element]), frame);
+            // As wide as the frame allows, so that a three-character name ("減10") shows whole.
             ui::Place(option, ui::ArrayName(qPrintable(QStringLiteral("Option%1").arg(i)), element),
-                QRect(60, 120 + 240 * element, 675, 255));
+                QRect(60, 120 + 240 * element, 720, 255));
             option->setFont(ui::PGothicFont(9));
             Option[static_cast<std::size_t>(i)][static_cast<std::size_t>(element)] = option;
         }

@@ -121,8 +121,8 @@ void frmChord::CreateButtons()
     cmdGuitar->hide();
     cmdSetting = PictureButton(this, "cmdSetting", QRect(5310, 1080, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
-    cmdSarch->setToolTip(QStringLiteral("VozuvIver - Search"));
-    cmdSetting->setToolTip(QStringLiteral("VozuvIver - Matrix"));
+    cmdSarch->setToolTip(QStringLiteral("コードを検索"));
+    cmdSetting->setToolTip(QStringLiteral("音程名の設定"));
 }
 
 void frmChord::CreateDiatonicArea()

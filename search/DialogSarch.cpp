@@ -33,6 +33,18 @@ QListWidget* ResultList(QWidget* parent, const char* name, const QRect& twips)
     return list;
 }
 
+// Shortens a list to the whole rows its height holds, so no row shows cut in half. Measured when
+// the dialog first shows: measuring loads the list's face.
+void FitWholeRows(QListWidget* list)
+{
+    auto* probe = new QListWidgetItem(QStringLiteral("C"), list);
+    const int row = list->sizeHintForRow(list->row(probe));
+    delete probe;
+    const int frame = 2 * list->frameWidth();
+    if (row > 0)
+        list->resize(list->width(), std::max(1, (list->height() - frame) / row) * row + frame);
+}
+
 QLabel* Counter(QWidget* parent, const char* name, const QRect& twips)
 {
     auto* label = new QLabel(parent);
@@ -129,6 +141,16 @@ void DialogSarch::WriteSettings()
         : chkHighSpeed->checkState() == Qt::Checked               ? 1
                                                                   : 2;
     ini::WriteIni("Chord", "HighSpeed", std::to_string(state));
+}
+
+void DialogSarch::showEvent(QShowEvent* event)
+{
+    if (!rowsFitted_) {
+        FitWholeRows(lstSarch);
+        FitWholeRows(lstPass);
+        rowsFitted_ = true;
+    }
+    ToolWindow::showEvent(event);
 }
 
 void DialogSarch::hideEvent(QHideEvent* event)

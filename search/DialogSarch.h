@@ -36,6 +36,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void WriteSettings() override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -72,4 +73,5 @@ private:
     QTimer shaker_;
     int jolts_ = 0;
     QPoint home_;
+    bool rowsFitted_ = false;
 };

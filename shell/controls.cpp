@@ -3,10 +3,12 @@
 #include "shell/fonts.h"
 #include "shell/units.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QWidget>
 
 #include <algorithm>
@@ -108,7 +110,14 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
         palette.setColor(role, Color(background));
     for (QPalette::ColorRole role : { QPalette::Text, QPalette::ButtonText, QPalette::WindowText })
         palette.setColor(role, Color(text));
+    // The chosen item of the open list in the same two colours, the other way round.
+    palette.setColor(QPalette::Highlight, Color(text));
+    palette.setColor(QPalette::HighlightedText, Color(background));
     list->setPalette(palette);
+    // The open list draws its items as a list view does, in the list's own colours, not as the
+    // platform's menu items in its menu colours.
+    list->setItemDelegate(new QStyledItemDelegate(list));
+    list->view()->setPalette(palette);
     return list;
 }
 

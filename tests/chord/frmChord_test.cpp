@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 
 #include <set>
 
@@ -187,6 +188,14 @@ TEST_F(ChordWindow, IntervalNamesRoundTripThroughTheDialogAndARestart)
     Option(dialog, 6, 1)->setChecked(true);
     Option(dialog, 0, 1)->setChecked(true);
     EXPECT_TRUE(Option(dialog, 5, 0)->isChecked()); // every pair chooses on its own
+    for (const QRadioButton* option : dialog->findChildren<QRadioButton*>()) { // none clipped
+        const QStyle* style = option->style();
+        EXPECT_LE(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
+                + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option)
+                + option->fontMetrics().horizontalAdvance(option->text()),
+            option->width())
+            << option->text().toStdString();
+    }
     Find<QPushButton>(dialog, "OKButton")->click();
     EXPECT_EQ(Find<QLabel>(chord, "Matrix", 6)->text(), "増4");
     EXPECT_EQ(Find<QLabel>(chord, "Matrix", 0)->text(), "根音");
@@ -223,4 +232,17 @@ TEST_F(ChordWindow, BadSettingsFallBackWhereUnusable)
     const auto keys = Section("Chord");
     EXPECT_EQ(keys[0], "Cromatic=0");
     EXPECT_NE(std::find(keys.begin(), keys.end(), "Matrix4=foo"), keys.end());
+}
+
+// A button that shows only a picture says in words what it does.
+TEST_F(ChordWindow, EveryPictureButtonHasATip)
+{
+    for (const QWidget* window :
+        { static_cast<QWidget*>(chord), static_cast<QWidget*>(Load<QWidget>(WindowId::Scale)) }) {
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->text().isEmpty() && !button->icon().isNull()) {
+                EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+            }
+        }
+    }
 }

@@ -164,6 +164,11 @@ TEST_F(ChordSearch, ClosingDuringASearchStopsItAndRestoresEverything)
 TEST_F(ChordSearch, AShownDialogShakesAndComesBackToItsPlace)
 {
     search->show();
+    for (const char* name : { "lstSarch", "lstPass" }) { // whole rows, none cut in half
+        const auto* list = Find<QListWidget>(search, name);
+        Search({ "C" });
+        EXPECT_EQ((list->height() - 2 * list->frameWidth()) % list->sizeHintForRow(0), 0);
+    }
     const QPoint home = search->pos();
     Search({ "C", "E", "G" });
     QTest::qWait(100);

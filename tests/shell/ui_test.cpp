@@ -1,10 +1,12 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
+#include "shell/style.h"
 #include "shell/units.h"
 #include "theory/chords.h"
 #include "theory/keys.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRawFont>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
@@ -142,6 +146,37 @@ TEST(Ui, EveryMinorChordNameShowsItsMsStems)
                     << text.toStdString() << " at " << ratio << "x, +" << step << "/16 px";
             }
         }
+    }
+}
+
+// A focused scroll bar is framed in yellow, which reads on the windows' dark backgrounds, and its
+// thumb is navy on the pale groove.
+TEST(Ui, ScrollBarsShowTheirFocusAndThumb)
+{
+    ui::SetProgramStyle();
+    QScrollBar bar(Qt::Vertical);
+    bar.setGeometry(0, 0, 17, 89);
+    bar.setRange(0, 11);
+    bar.setValue(11);
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.maximum = 11;
+    option.sliderPosition = option.sliderValue = 11;
+    option.singleStep = option.pageStep = 1;
+    option.subControls = QStyle::SC_All;
+    const QRect thumb = QApplication::style()->subControlRect(
+        QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+    for (bool focused : { false, true }) {
+        option.state
+            = QStyle::State_Enabled | (focused ? QStyle::State_HasFocus : QStyle::State_None);
+        QImage image(bar.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        QApplication::style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
+        painter.end();
+        EXPECT_EQ(image.pixelColor(0, 44) == QColor(255, 255, 0), focused);
+        EXPECT_EQ(image.pixelColor(thumb.center()), QColor(0, 0, 64));
     }
 }
 
