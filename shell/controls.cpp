@@ -3,7 +3,10 @@
 #include "shell/fonts.h"
 #include "shell/units.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
@@ -110,6 +113,19 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
         palette.setColor(role, Color(text));
     list->setPalette(palette);
     return list;
+}
+
+void OfferCopy(QWidget* window, std::function<QString()> line)
+{
+    auto* copy = new QAction(QStringLiteral("コピー"), window);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(copy, &QAction::triggered, window, [line = std::move(line)] {
+        if (const QString text = line(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+    });
+    window->addAction(copy);
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 } // namespace ui
