@@ -109,7 +109,7 @@ DialogSarch::DialogSarch(WindowRegistry& registry)
     connect(lstPass, &QListWidget::currentRowChanged, this, &DialogSarch::lstPass_Click);
     connect(&stepper_, &QTimer::timeout, this, &DialogSarch::Step);
     connect(&shaker_, &QTimer::timeout, this, &DialogSarch::Shake);
-    connect(chkInScale, &QCheckBox::toggled, this, &DialogSarch::ScaleChanged);
+    connect(chkInScale, &QCheckBox::toggled, this, &DialogSarch::Refilter);
     for (auto signal : { &WindowRegistry::WindowLoaded, &WindowRegistry::WindowUnloaded })
         connect(&registry_, signal, this, [this](WindowId id) {
             if (id == WindowId::Scale)
@@ -402,9 +402,15 @@ void DialogSarch::WatchScale()
 
 void DialogSarch::ScaleChanged()
 {
+    if (chkInScale->isChecked())
+        Refilter();
+}
+
+void DialogSarch::Refilter()
+{
     if (Searching())
         refilter_ = true;
-    else if (sender() == chkInScale || chkInScale->isChecked())
+    else
         Relist();
 }
 
@@ -417,7 +423,8 @@ std::vector<theory::ChordHit> DialogSarch::KeptHits() const
 
 void DialogSarch::Relist()
 {
-    if (!searched_ || !(chord_ = registry_.TouchAs<frmChord>(WindowId::Chord)))
+    chord_ = registry_.TouchAs<frmChord>(WindowId::Chord);
+    if (!searched_ || !chord_)
         return;
     lstSarch->clear();
     lstPass->clear();

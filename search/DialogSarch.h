@@ -52,6 +52,8 @@ private:
     // InScale is offered while ScaleView is loaded, and follows the scale it shows.
     void WatchScale();
     void ScaleChanged();
+    // Lists the kept hits again, or once the running search ends.
+    void Refilter();
     // The hits of the last search that the scale lets through, all of them without InScale.
     std::vector<theory::ChordHit> KeptHits() const;
     void Relist();

@@ -223,8 +223,6 @@ TEST_F(ChordSearch, InScaleKeepsToTheScaleViewShowsAndFollowsIt)
     EXPECT_EQ(counters(), "5Hit! 5Hit!");
     Find<QScrollBar>(scale, "vsbRoot")->setValue(2); // A
     Find<QScrollBar>(scale, "vsbMode")->setValue(14); // harmonic minor
-    EXPECT_EQ(Items(Find<QListWidget>(search, "lstSarch")),
-        (QStringList { "A　m", "A　madd9", "A　mM7", "F　M7" }));
     EXPECT_EQ(counters(), "4Hit! 1Hit!");
     scale->close();
     EXPECT_FALSE(inScale->isEnabled());
