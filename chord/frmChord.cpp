@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -271,7 +272,8 @@ void frmChord::cmddiatonic_Click(int index)
 
 void frmChord::MarkTensions(const theory::TensionFits& fits)
 {
-    const bool marked = std::any_of(fits.begin(), fits.end(), [](auto fit) { return fit; });
+    const bool marked
+        = std::any_of(fits.begin(), fits.end(), [](const auto& fit) { return fit.has_value(); });
     if (!marked && !tensionsMarked_)
         return;
     tensionsMarked_ = marked;
