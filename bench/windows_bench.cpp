@@ -135,6 +135,25 @@ void SearchChords(benchmark::State& state)
 }
 BENCHMARK(SearchChords)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
 
+// The same search for one note (C) with InScale ticked: only the chords that lie in the scale
+// ScaleView shows (C Ionian) are listed.
+void SearchChordsInScale(benchmark::State& state)
+{
+    registry->Touch(WindowId::Scale);
+    auto* chord = Shown<frmChord>(WindowId::Chord);
+    auto* search = registry->TouchAs<DialogSarch>(WindowId::Search);
+    Child<QCheckBox>(search, "chkHighSpeed")->setChecked(true);
+    Child<QCheckBox>(search, "chkInScale")->setChecked(true);
+    Child<QLabel>(search, "lblSarch(0)")->setText("C");
+    for (auto _ : state) {
+        search->SearchChords();
+        Repaint(chord);
+    }
+    Child<QCheckBox>(search, "chkInScale")->setChecked(false);
+    Child<QLabel>(search, "lblSarch(0)")->clear();
+}
+BENCHMARK(SearchChordsInScale)->Unit(benchmark::kMillisecond);
+
 // Loading a window (its constructor reads its settings) and closing it (its close handler writes
 // them) until it is deleted. The chord window stays loaded for the windows that use it, as it is
 // in the program, where the launcher loads it at start-up.

@@ -9,7 +9,7 @@
 #include "shell/spellingbutton.h"
 #include "shell/toppos.h"
 #include "shell/units.h"
-#include "theory/diatonic.h"
+#include "theory/copytext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -29,6 +30,14 @@ namespace {
 constexpr std::uint32_t kLightCyan = 0xFFFF80;
 constexpr std::uint32_t kDarkRed = 0x000080;
 constexpr std::uint32_t kLightYellow = 0x80FFFF;
+
+// The frames of the tension marks, indexed by theory::TensionFit.
+constexpr std::uint32_t kFitColours[] = {
+    0x00FF00, // available: green
+    0x0000FF, // avoid: red
+    0x808080, // outside the key: grey
+};
+constexpr int kFitFrameWidth = 2;
 
 constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Mixed;
 
@@ -73,6 +82,12 @@ frmChord::frmChord(WindowRegistry& registry)
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::Hyouji);
     KeepInStep(vsbChordType, cmbChordType, [this](int) { ShowChordType(); });
+    // The tension marks belong to the diatonic chord they were made for.
+    for (QScrollBar* bar : { vsbRoot, vsbChordType })
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (!diatonicShowing_)
+                MarkTensions({});
+        });
     connect(cmdOption, &SpellingButton::ModeChanged, this, [this] {
         ApplySpellingMode();
         Hyouji();
@@ -82,6 +97,9 @@ frmChord::frmChord(WindowRegistry& registry)
     for (std::size_t i = 0; i < cmddiatonic.size(); ++i)
         connect(cmddiatonic[i], &QPushButton::clicked, this,
             [this, i] { cmddiatonic_Click(static_cast<int>(i)); });
+    ui::OfferCopy(this, [this] {
+        return ui::Utf8(theory::ChordCopyText(Root(), vsbChordType->value(), Spelling()));
+    });
 
     Load();
 }
@@ -246,7 +264,40 @@ void frmChord::cmddiatonic_Click(int index)
     // The chord type first, then the root: each scroll bar's own change handling shows it.
     const theory::DiatonicButton& button = theory::DiatonicButtons[static_cast<std::size_t>(index)];
     const theory::PitchClass tonic = 11 - cmbKey->currentIndex();
+    diatonicShowing_ = true;
     ShowChord(theory::DiatonicRoot(tonic, button.step), button.chordType);
+    diatonicShowing_ = false;
+    MarkTensions(theory::DiatonicTensionFits(tonic, index));
+}
+
+void frmChord::MarkTensions(const theory::TensionFits& fits)
+{
+    const bool marked
+        = std::any_of(fits.begin(), fits.end(), [](const auto& fit) { return fit.has_value(); });
+    if (!marked && !tensionsMarked_)
+        return;
+    tensionsMarked_ = marked;
+    const QString legend = marked
+        ? QStringLiteral(
+            "緑の枠: 使えるテンション\n赤の枠: アボイド・ノート\n灰色の枠: キーの外の音")
+        : QString();
+    for (std::size_t i = 0; i < fits.size(); ++i) {
+        QLabel* cell = lblNote[theory::kFirstTensionSlot + i];
+        cell->setToolTip(legend);
+        if (!fits[i]) {
+            cell->setFrameStyle(QFrame::NoFrame);
+            continue;
+        }
+        // A raised panel draws its frame in the light and dark colours, which the lit and unlit
+        // colours of the cell leave alone.
+        QPalette palette = cell->palette();
+        const QColor colour = ui::Color(kFitColours[static_cast<std::size_t>(*fits[i])]);
+        palette.setColor(QPalette::Light, colour);
+        palette.setColor(QPalette::Dark, colour);
+        cell->setPalette(palette);
+        cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        cell->setLineWidth(kFitFrameWidth);
+    }
 }
 
 bool frmChord::eventFilter(QObject* watched, QEvent* event)

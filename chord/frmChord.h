@@ -4,6 +4,7 @@
 
 #include "shell/toolwindow.h"
 #include "theory/chords.h"
+#include "theory/diatonic.h"
 #include "theory/spelling.h"
 
 #include <QString>
@@ -61,6 +62,8 @@ private:
     theory::PitchClass Root() const;
     void ApplySpellingMode();
     void ShowChordType();
+    // Frames the tension cells by how each tension fits the key; no marks clears them.
+    void MarkTensions(const theory::TensionFits& fits);
 
     void cmdSarch_Click();
     void cmdSetting_Click();
@@ -93,6 +96,8 @@ private:
 
     WindowRegistry& registry_;
     bool busy_ = false;
+    bool diatonicShowing_ = false; // a diatonic button is moving the selectors
+    bool tensionsMarked_ = false;
     // The lit slots as the cells show them, so a relit chord repaints only what changed.
     std::uint32_t shownLit_ = 0;
     QPoint pressedAt_;

@@ -4,6 +4,7 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/units.h"
+#include "theory/copytext.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -81,6 +82,7 @@ frmKey::frmKey()
     connect(vsbUpDown, &QScrollBar::valueChanged, this, &frmKey::vsbUpDown_Change);
     connect(vsbCb, &QScrollBar::valueChanged, this, &frmKey::vsbCb_Change);
     connect(vsbClef, &QScrollBar::valueChanged, this, &frmKey::vsbClef_Change);
+    ui::OfferCopy(this, [this] { return ui::Utf8(theory::KeyCopyText(k)); });
 
     k = theory::kKeyOfC;
     InitKeyNames();

@@ -5,6 +5,7 @@
 #include "shell/listbar.h"
 #include "shell/spellingbutton.h"
 #include "shell/units.h"
+#include "theory/copytext.h"
 #include "theory/scales.h"
 
 #include <QComboBox>
@@ -55,11 +56,16 @@ frmScale::frmScale()
     KeepInStep(vsbMode, cmbModeScale, [this](int) { ShowScale(); });
     connect(cmdOption, &SpellingButton::ModeChanged, this, &frmScale::ShowScale);
 
+    ui::OfferCopy(this,
+        [this] { return ui::Utf8(theory::ScaleCopyText(Root(), Scale(), cmdOption->Mode())); });
+
     cmdOption->Load("Scale", kDefaultMode);
     ShowScale();
 }
 
 theory::PitchClass frmScale::Root() const { return 11 - vsbRoot->value(); }
+
+int frmScale::Scale() const { return vsbMode->value(); }
 
 void frmScale::ShowScale()
 {
@@ -68,6 +74,7 @@ void frmScale::ShowScale()
         lblScale[j]->setText(ui::Utf8(cells[j].text));
         ui::Paint(lblScale[j], cells[j].occupied ? ui::kNavy : ui::kBlack, kCyan);
     }
+    emit ScaleShown();
 }
 
 void frmScale::WriteSettings() { cmdOption->Save("Scale"); }

@@ -22,12 +22,18 @@ public:
     // Writes the cells of the chosen scale on the chosen root in the window's spelling.
     void ShowScale();
 
+    // The scale shown: its root and its catalogue index.
+    theory::PitchClass Root() const;
+    int Scale() const;
+
+signals:
+    // After every ShowScale, so that other windows can follow the scale live.
+    void ScaleShown();
+
 protected:
     void WriteSettings() override;
 
 private:
-    theory::PitchClass Root() const;
-
     // Root: pitch class 11 - value, so the thumb at the bottom (11) is C.
     QScrollBar* vsbRoot;
     // The scale's catalogue index, kept on the list's index.

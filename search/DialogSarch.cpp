@@ -1,13 +1,17 @@
 #include "search/DialogSarch.h"
 
 #include "chord/frmChord.h"
+#include "scale/frmScale.h"
 #include "settings/ini.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/registry.h"
 #include "shell/units.h"
+#include "theory/copytext.h"
+#include "theory/scales.h"
 
 #include <QCheckBox>
+#include <QDrag>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,14 +20,51 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QToolTip>
 
 #include <string>
 
 namespace {
 
+// Each list item carries its chord besides its text, and the line it copies.
+constexpr int kRootRole = Qt::UserRole;
+constexpr int kTypeRole = Qt::UserRole + 1;
+constexpr int kLineRole = Qt::UserRole + 2;
+
+// A result list whose items are dragged out as their lines of plain text, so that they can be
+// dropped on the memo pad or any other program; a drop never takes them out of the list.
+class HitListWidget final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QStringList mimeTypes() const override { return { QStringLiteral("text/plain") }; }
+
+    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
+    {
+        QStringList lines;
+        for (const QListWidgetItem* item : items)
+            lines << item->data(kLineRole).toString();
+        auto* mime = new QMimeData;
+        mime->setText(lines.join(QLatin1Char('\n')));
+        return mime;
+    }
+
+    void startDrag(Qt::DropActions) override
+    {
+        if (selectedItems().isEmpty())
+            return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(mimeData(selectedItems()));
+        drag->exec(Qt::CopyAction);
+    }
+};
+
 QListWidget* ResultList(QWidget* parent, const char* name, const QRect& twips)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new HitListWidget(parent);
+    list->setDragEnabled(true);
+    list->setDragDropMode(QAbstractItemView::DragOnly);
     ui::Place(list, name, twips);
     list->setFont(ui::GothicFont(9));
     QPalette palette = list->palette();
@@ -56,12 +97,9 @@ QLabel* Counter(QWidget* parent, const char* name, const QRect& twips)
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
-constexpr ToolFrame kFrame { "DialogSarch", "VozuvIver - Search", 3285, 1440, true, nullptr, 0, 0,
+// A row below the lists holds InScale and the chosen hit's explanation.
+constexpr ToolFrame kFrame { "DialogSarch", "VozuvIver - Search", 3285, 1920, true, nullptr, 0, 0,
     true };
-
-// Each list item carries its chord besides its text.
-constexpr int kRootRole = Qt::UserRole;
-constexpr int kTypeRole = Qt::UserRole + 1;
 
 } // namespace
 
@@ -83,8 +121,19 @@ DialogSarch::DialogSarch(WindowRegistry& registry)
     connect(lstPass, &QListWidget::currentRowChanged, this, &DialogSarch::lstPass_Click);
     connect(&stepper_, &QTimer::timeout, this, &DialogSarch::Step);
     connect(&shaker_, &QTimer::timeout, this, &DialogSarch::Shake);
+    connect(chkInScale, &QCheckBox::toggled, this, &DialogSarch::Refilter);
+    for (auto signal : { &WindowRegistry::WindowLoaded, &WindowRegistry::WindowUnloaded })
+        connect(&registry_, signal, this, [this](WindowId id) {
+            if (id == WindowId::Scale)
+                WatchScale();
+        });
+    ui::OfferCopy(this, [this] {
+        const QListWidgetItem* item = lastList_ ? lastList_->currentItem() : nullptr;
+        return item ? item->data(kLineRole).toString() : QString();
+    });
 
     Load();
+    WatchScale();
 }
 
 void DialogSarch::CreateControls()
@@ -119,6 +168,20 @@ void DialogSarch::CreateControls()
     Label3->setBuddy(chkHighSpeed);
     lblTensionHit = Counter(this, "lblTensionHit", QRect(2145, 1200, 1080, 195));
     lblTensionHit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    chkInScale = new QCheckBox(this);
+    ui::Place(chkInScale, QStringLiteral("chkInScale"), QRect(60, 1425, 225, 225));
+    lblInScale = ui::Caption(
+        this, QStringLiteral("lblInScale"), QStringLiteral("InScale"), QRect(285, 1440, 615, 195));
+    lblInScale->setBuddy(chkInScale);
+    lblWhy = new QLabel(this);
+    ui::Place(lblWhy, QStringLiteral("lblWhy"), QRect(960, 1440, 2265, 450));
+    lblWhy->setFont(ui::PGothicFont(9));
+    lblWhy->setWordWrap(true);
+    lblWhy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::PaintText(lblWhy, ui::kWhite);
+    for (QListWidget* list : { lstSarch, lstPass })
+        list->viewport()->installEventFilter(this);
 }
 
 void DialogSarch::Load()
@@ -167,6 +230,17 @@ void DialogSarch::hideEvent(QHideEvent* event)
 
 bool DialogSarch::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip
+        && (watched == lstSarch->viewport() || watched == lstPass->viewport())) {
+        // Resting the pointer on a hit explains it, with the interval names of this moment.
+        auto* list = watched == lstSarch->viewport() ? lstSarch : lstPass;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const QListWidgetItem* item = list->itemAt(help->pos()))
+            QToolTip::showText(help->globalPos(), Why(item), list);
+        else
+            QToolTip::hideText();
+        return true;
+    }
     const auto box = std::find(lblSarch.begin(), lblSarch.end(), watched);
     if (box == lblSarch.end())
         return false;
@@ -211,8 +285,11 @@ void DialogSarch::cmdCancel_Click()
         box->setText({});
     lblChordHit->setText({});
     lblTensionHit->setText({});
+    lblWhy->clear();
     lstSarch->clear();
     lstPass->clear();
+    found_.clear();
+    searched_ = false;
 }
 
 void DialogSarch::SearchChords()
@@ -228,10 +305,15 @@ void DialogSarch::SearchChords()
     if (notes == 0 || !chord_)
         return;
     shaker_.stop();
-    hits_ = theory::SearchChords(notes);
+    notes_ = notes;
+    found_ = theory::SearchChords(notes);
+    searched_ = true;
+    refilter_ = false;
+    hits_ = KeptHits();
     listed_ = 0;
     lstSarch->clear();
     lstPass->clear();
+    lblWhy->clear();
 
     if (chkHighSpeed->checkState() != Qt::Unchecked) {
         for (const theory::ChordHit& hit : hits_)
@@ -243,7 +325,7 @@ void DialogSarch::SearchChords()
         return;
     }
     for (QWidget* control : std::initializer_list<QWidget*> {
-             cmdCancel, cmdFreeSarch, chkHighSpeed, lstSarch, lstPass })
+             cmdCancel, cmdFreeSarch, chkHighSpeed, chkInScale, lstSarch, lstPass })
         control->setEnabled(false);
     for (QLabel* box : lblSarch)
         box->setEnabled(false);
@@ -274,6 +356,8 @@ void DialogSarch::AddHit(const theory::ChordHit& hit)
         ui::Utf8(theory::ChordItemText(hit.root, hit.type, chord_->Spelling())));
     item->setData(kRootRole, hit.root);
     item->setData(kTypeRole, hit.type);
+    item->setData(
+        kLineRole, ui::Utf8(theory::ChordCopyText(hit.root, hit.type, chord_->Spelling())));
     (hit.list == theory::HitList::Tension ? lstPass : lstSarch)->addItem(item);
 }
 
@@ -292,6 +376,9 @@ void DialogSarch::FinishSearch(bool shake)
         unsetCursor();
         if (chord_)
             chord_->SetBusy(false);
+        WatchScale();
+        if (refilter_)
+            Relist();
     }
     if (shake && isVisible()) {
         home_ = pos();
@@ -319,11 +406,78 @@ void DialogSarch::ShowResultChord(const QListWidgetItem* item)
         chord->ShowChord(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt());
 }
 
+void DialogSarch::WatchScale()
+{
+    auto* scale = qobject_cast<frmScale*>(registry_.Loaded(WindowId::Scale));
+    if (scale != scale_) {
+        scale_ = scale;
+        if (scale)
+            connect(scale, &frmScale::ScaleShown, this, &DialogSarch::ScaleChanged);
+        else if (chkInScale->isChecked())
+            chkInScale->setChecked(false); // lists every hit again
+    }
+    chkInScale->setEnabled(scale && !Searching());
+    const QString why = scale ? QString() : QStringLiteral("ScaleView が開かれていると使えます");
+    chkInScale->setToolTip(why);
+    lblInScale->setToolTip(why);
+}
+
+void DialogSarch::ScaleChanged()
+{
+    if (chkInScale->isChecked())
+        Refilter();
+}
+
+void DialogSarch::Refilter()
+{
+    if (Searching())
+        refilter_ = true;
+    else
+        Relist();
+}
+
+std::vector<theory::ChordHit> DialogSarch::KeptHits() const
+{
+    if (!scale_ || !chkInScale->isChecked())
+        return found_;
+    return theory::HitsInScale(found_, theory::ScalePitchMask(scale_->Root(), scale_->Scale()));
+}
+
+void DialogSarch::Relist()
+{
+    chord_ = registry_.TouchAs<frmChord>(WindowId::Chord);
+    if (!searched_ || !chord_)
+        return;
+    lstSarch->clear();
+    lstPass->clear();
+    lblWhy->clear();
+    for (const theory::ChordHit& hit : KeptHits())
+        AddHit(hit);
+    lblChordHit->setText(QStringLiteral("%1Hit!").arg(lstSarch->count()));
+    lblTensionHit->setText(QStringLiteral("%1Hit!").arg(lstPass->count()));
+}
+
+QString DialogSarch::Why(const QListWidgetItem* item)
+{
+    auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord);
+    if (!chord || !item)
+        return {};
+    std::array<std::string, theory::kMatrixSlots> names;
+    for (int s = 0; s < theory::kMatrixSlots; ++s)
+        names[static_cast<std::size_t>(s)] = Utf8(chord->IntervalName(s));
+    return ui::Utf8(theory::ExplainHit(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt(),
+        notes_, chord->Spelling(), names));
+}
+
+void DialogSarch::ShowWhy(const QListWidgetItem* item) { lblWhy->setText(Why(item)); }
+
 void DialogSarch::lstSarch_Click()
 {
     if (Searching() || lstSarch->currentRow() < 0)
         return;
+    lastList_ = lstSarch;
     ShowResultChord(lstSarch->currentItem());
+    ShowWhy(lstSarch->currentItem());
     lblChordHit->setText(
         QStringLiteral("%1/%2").arg(lstSarch->currentRow() + 1).arg(lstSarch->count()));
 }
@@ -332,7 +486,9 @@ void DialogSarch::lstPass_Click()
 {
     if (Searching() || lstPass->currentRow() < 0)
         return;
+    lastList_ = lstPass;
     ShowResultChord(lstPass->currentItem());
+    ShowWhy(lstPass->currentItem());
     lblTensionHit->setText(
         QStringLiteral("%1/%2").arg(lstPass->currentRow() + 1).arg(lstPass->count()));
 }

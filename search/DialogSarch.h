@@ -18,6 +18,7 @@ class QListWidgetItem;
 class QPushButton;
 class WindowRegistry;
 class frmChord;
+class frmScale;
 
 class DialogSarch : public ToolWindow {
     Q_OBJECT
@@ -28,7 +29,8 @@ public:
     // Lists every chord that holds all the notes of the boxes: plain chords in lstSarch,
     // chords with a tension in lstPass. Unless NoRefresh is ticked, the chord window is
     // stepped through all 336 chords first, one per turn of the event loop, so the user sees
-    // the search run; the dialog then shakes.
+    // the search run; the dialog then shakes. With InScale ticked, only the chords whose every
+    // note lies in the scale ScaleView shows are listed, and the lists follow that scale.
     void SearchChords();
 
     bool Searching() const { return stepper_.isActive(); }
@@ -48,6 +50,18 @@ private:
     void FinishSearch(bool shake);
     void Shake();
 
+    // InScale is offered while ScaleView is loaded, and follows the scale it shows.
+    void WatchScale();
+    void ScaleChanged();
+    // Lists the kept hits again, or once the running search ends.
+    void Refilter();
+    // The hits of the last search that the scale lets through, all of them without InScale.
+    std::vector<theory::ChordHit> KeptHits() const;
+    void Relist();
+    // Each searched note's role in the chord of item, by the chord window's interval names.
+    QString Why(const QListWidgetItem* item);
+    void ShowWhy(const QListWidgetItem* item);
+
     void cmdCancel_Click();
     void lstSarch_Click();
     void lstPass_Click();
@@ -63,10 +77,19 @@ private:
     QLabel* lblTensionHit;
     QCheckBox* chkHighSpeed; // ticked: the chord window is not stepped through the chords
     QLabel* Label3; // "NoRefresh"
+    QCheckBox* chkInScale; // ticked: only the chords that lie in ScaleView's scale
+    QLabel* lblInScale; // "InScale"
+    QLabel* lblWhy; // the selected hit's notes and their intervals
 
     WindowRegistry& registry_;
     QPointer<frmChord> chord_; // the window a running search steps
-    std::vector<theory::ChordHit> hits_;
+    QPointer<frmScale> scale_; // the window whose scale InScale keeps to
+    std::vector<theory::ChordHit> found_; // every hit of the last search
+    std::uint16_t notes_ = 0; // the pitch classes it searched for
+    bool searched_ = false; // a search has listed its hits since the last Clear
+    bool refilter_ = false; // the scale changed while a search ran
+    QListWidget* lastList_ = nullptr; // the list whose item was chosen last
+    std::vector<theory::ChordHit> hits_; // the hits a running search lists
     std::size_t listed_ = 0; // hits already listed
     int step_ = 0;
     QTimer stepper_;

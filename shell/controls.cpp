@@ -4,7 +4,10 @@
 #include "shell/units.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
@@ -119,6 +122,19 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
     list->setItemDelegate(new QStyledItemDelegate(list));
     list->view()->setPalette(palette);
     return list;
+}
+
+void OfferCopy(QWidget* window, std::function<QString()> line)
+{
+    auto* copy = new QAction(QStringLiteral("コピー"), window);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(copy, &QAction::triggered, window, [line = std::move(line)] {
+        if (const QString text = line(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+    });
+    window->addAction(copy);
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 class QComboBox;
@@ -56,5 +57,9 @@ QScrollBar* VerticalBar(
 // A drop-down list (no typing) in the given colours, in the monospaced Gothic.
 QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
     std::uint32_t background, std::uint32_t text);
+
+// Lets the user take away what a window shows as one line of plain text: Ctrl+C anywhere in
+// the window, and the item "コピー" of its context menu, put line() on the clipboard.
+void OfferCopy(QWidget* window, std::function<QString()> line);
 
 } // namespace ui

@@ -20,6 +20,7 @@ QWidget* WindowRegistry::Touch(WindowId id)
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->installEventFilter(this);
         entry.window = window;
+        emit WindowLoaded(id);
     }
     return entry.window;
 }
@@ -41,9 +42,11 @@ bool WindowRegistry::eventFilter(QObject* watched, QEvent* event)
     // A window's close handler never refuses, and the window is deleted once the event loop
     // comes round: forget it now, so that the next touch loads a fresh one.
     if (event->type() == QEvent::Close) {
-        for (Entry& entry : entries_) {
-            if (entry.window == watched)
-                entry.window = nullptr;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (entries_[i].window == watched) {
+                entries_[i].window = nullptr;
+                emit WindowUnloaded(static_cast<WindowId>(i));
+            }
         }
     }
     return QObject::eventFilter(watched, event);

@@ -50,6 +50,11 @@ public:
     bool WindowFlag() const { return windowFlag_; }
     void SetWindowFlag(bool flag) { windowFlag_ = flag; }
 
+signals:
+    // A window has just been loaded, or closed and forgotten, so others that use it can follow.
+    void WindowLoaded(WindowId id);
+    void WindowUnloaded(WindowId id);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

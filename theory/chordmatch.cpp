@@ -27,4 +27,48 @@ std::vector<ChordHit> SearchChords(std::uint16_t notes)
     return hits;
 }
 
+std::vector<NoteRole> ChordRoles(PitchClass root, ChordType type, std::uint16_t notes)
+{
+    std::vector<NoteRole> roles;
+    if (root < 0 || root > 11 || !ChordHolds(root, type, notes))
+        return roles;
+    for (int slot : ChordSlots(type)) {
+        const PitchClass pc
+            = Transposed(root, MatrixSlots[static_cast<std::size_t>(slot)].semitones);
+        roles.push_back({ pc, slot, (notes >> pc & 1) != 0 });
+    }
+    return roles;
+}
+
+std::string ExplainHit(PitchClass root, ChordType type, std::uint16_t notes, SpellingMode mode,
+    const std::array<std::string, kMatrixSlots>& intervalNames)
+{
+    std::string asked;
+    std::string added;
+    for (const NoteRole& role : ChordRoles(root, type, notes)) {
+        const std::string_view note = NoteName(mode, role.pc);
+        const std::string& interval = intervalNames[static_cast<std::size_t>(role.slot)];
+        if (role.searched)
+            asked += (asked.empty() ? "" : ", ") + std::string(note) + " = " + interval;
+        else
+            added += (added.empty() ? " + " : ", ") + std::string(note) + " (" + interval + ")";
+    }
+    return asked + added;
+}
+
+bool ChordInScale(PitchClass root, ChordType type, std::uint16_t scale)
+{
+    return ChordPitchMask(root, type) != 0 && (ChordPitchMask(root, type) & ~scale) == 0;
+}
+
+std::vector<ChordHit> HitsInScale(std::span<const ChordHit> hits, std::uint16_t scale)
+{
+    std::vector<ChordHit> kept;
+    for (const ChordHit& hit : hits) {
+        if (ChordInScale(hit.root, hit.type, scale))
+            kept.push_back(hit);
+    }
+    return kept;
+}
+
 } // namespace theory

@@ -4,7 +4,10 @@
 #include "theory/chords.h"
 #include "theory/spelling.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace theory {
@@ -35,5 +38,28 @@ bool ChordHolds(PitchClass root, ChordType type, std::uint16_t notes);
 
 // Every chord, in search order, that holds every pitch class of notes; none for no notes.
 std::vector<ChordHit> SearchChords(std::uint16_t notes);
+
+// The part a note plays in a chord: the slot the chord lights for its pitch class.
+struct NoteRole {
+    PitchClass pc;
+    int slot;
+    bool searched; // one of the notes asked for; otherwise a note the chord adds
+};
+
+// Every lit slot of the chord, lowest first, with its pitch class. A m7 with C, E, A asked for:
+// A slot 0, C slot 3, E slot 7 searched, G slot 10 added. Empty when the chord does not hold
+// every note asked for.
+std::vector<NoteRole> ChordRoles(PitchClass root, ChordType type, std::uint16_t notes);
+
+// Why a hit is a hit, naming each slot as the chord window does (intervalNames, slot 0..18):
+// "A = 完1, C = 短3, E = 完5 + G (短7)". Empty where ChordRoles is.
+std::string ExplainHit(PitchClass root, ChordType type, std::uint16_t notes, SpellingMode mode,
+    const std::array<std::string, kMatrixSlots>& intervalNames);
+
+// Whether every note of the chord lies in scale (a 12-bit mask, as ScalePitchMask gives it).
+bool ChordInScale(PitchClass root, ChordType type, std::uint16_t scale);
+
+// The hits whose chords lie in scale, in the order given.
+std::vector<ChordHit> HitsInScale(std::span<const ChordHit> hits, std::uint16_t scale);
 
 } // namespace theory

@@ -1,11 +1,16 @@
 #include "theory/diatonic.h"
 
+#include "theory/scales.h"
+
 namespace theory {
 
 namespace {
     constexpr ChordType kMajor = FindChordType("major");
     constexpr ChordType kMinor = FindChordType("m");
     constexpr ChordType kMinorFlat5 = FindChordType("m(♭5)");
+    // The scale list's "Ionian(Major)" and "Aeolian(Natural Minor)".
+    constexpr int kIonian = 0;
+    constexpr int kAeolian = 5;
 } // namespace
 
 // clang-format off
@@ -28,5 +33,35 @@ const std::array<DiatonicButton, kDiatonicButtonCount> DiatonicButtons { {
     { "♭VII",     DiatonicRow::Minor, 10, kMajor,      false },
 } };
 // clang-format on
+
+TensionFits FitTensions(PitchClass root, ChordType type, std::uint16_t scale)
+{
+    TensionFits fits {};
+    const std::uint16_t chord = ChordPitchMask(root, type);
+    if (chord == 0)
+        return fits;
+    for (int i = 0; i < kTensionSlots; ++i) {
+        const PitchClass pc = Transposed(
+            root, MatrixSlots[static_cast<std::size_t>(kFirstTensionSlot + i)].semitones);
+        if (chord >> pc & 1)
+            continue;
+        const bool inScale = (scale >> pc & 1) != 0;
+        const bool aboveChordTone = (chord >> Transposed(pc, -1) & 1) != 0;
+        fits[static_cast<std::size_t>(i)] = !inScale ? TensionFit::OutsideKey
+            : aboveChordTone                         ? TensionFit::Avoid
+                                                     : TensionFit::Available;
+    }
+    return fits;
+}
+
+TensionFits DiatonicTensionFits(PitchClass tonic, int b)
+{
+    if (b < 0 || b >= kDiatonicButtonCount)
+        return {};
+    const DiatonicButton& button = DiatonicButtons[static_cast<std::size_t>(b)];
+    const int scale = button.row == DiatonicRow::Major ? kIonian : kAeolian;
+    return FitTensions(DiatonicRoot(tonic, button.step), button.chordType,
+        ScalePitchMask(Transposed(tonic, 0), scale));
+}
 
 } // namespace theory

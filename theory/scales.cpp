@@ -56,4 +56,16 @@ std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, Spelli
     return cells;
 }
 
+std::uint16_t ScalePitchMask(PitchClass root, int scale)
+{
+    if (root < 0 || root > 11 || scale < 0 || scale >= kScaleCount)
+        return 0;
+    std::uint16_t mask = 0;
+    for (std::int8_t step : Scales[static_cast<std::size_t>(scale)].steps) {
+        if (step != kNoNote)
+            mask |= static_cast<std::uint16_t>(1u << Transposed(root, step));
+    }
+    return mask;
+}
+
 } // namespace theory

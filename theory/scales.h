@@ -36,4 +36,8 @@ struct ScaleCell {
 // SpellScale(2, 1, Mixed) is D E F G A B C and an empty eighth cell.
 std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, SpellingMode mode);
 
+// The pitch classes of scale s on root as a 12-bit mask, bit pc for pitch class pc: C Ionian is
+// C D E F G A B. Zero outside 0..11 or 0..23.
+std::uint16_t ScalePitchMask(PitchClass root, int scale);
+
 } // namespace theory

@@ -246,3 +246,24 @@ TEST_F(ChordWindow, EveryPictureButtonHasATip)
         }
     }
 }
+
+TEST_F(ChordWindow, ADiatonicButtonFramesTheTensionsByTheKeyAndAHandChangeClearsThem)
+{
+    Find<QPushButton>(chord, "cmddiatonic", 4)->click(); // key C, V: G Mixolydian
+    QString frames;
+    for (int slot = 12; slot < 19; ++slot) {
+        const QLabel* cell = Find<QLabel>(chord, "lblNote", slot);
+        const QColor frame = cell->palette().color(QPalette::Light);
+        frames += cell->frameShape() == QFrame::NoFrame ? '-'
+            : frame == QColor(0, 255, 0)                ? 'A'
+            : frame == QColor(255, 0, 0)                ? 'X'
+            : frame == QColor(128, 128, 128)            ? 'o'
+                                                        : '?';
+        EXPECT_FALSE(cell->toolTip().isEmpty());
+    }
+    EXPECT_EQ(frames, "oAoXooA"); // 9 and 13 fit, 11 is avoided, the rest lie outside C major
+    Find<QScrollBar>(chord, "vsbRoot")->setValue(3);
+    for (int slot = 12; slot < 19; ++slot)
+        EXPECT_EQ(Find<QLabel>(chord, "lblNote", slot)->frameShape(), QFrame::NoFrame);
+    EXPECT_TRUE(Find<QLabel>(chord, "lblNote", 13)->toolTip().isEmpty());
+}

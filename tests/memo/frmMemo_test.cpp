@@ -4,7 +4,9 @@
 #include "memo/frmMemo.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -290,4 +292,17 @@ TEST(MemoPlace, TheWindowComesBackWhereItWasClosed)
     EXPECT_NE(settings.Text().find("[Memo]\r\nTop=3000\r\nLeft=4500\r\n"), std::string::npos)
         << settings.Text();
     EXPECT_EQ(frmMemo().pos(), QPoint(300, 200));
+}
+
+TEST_F(Memo, ALineDroppedOnTheTextFaceIsWrittenThere)
+{
+    QTest::mouseClick(Find<QPushButton>(memo.get(), "cmdMode"), Qt::LeftButton);
+    QWidget* page = Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->viewport();
+    QMimeData line;
+    line.setText("A m7: A C E G");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &line, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(page, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &line, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(page, &drop);
+    EXPECT_EQ(Find<QPlainTextEdit>(memo.get(), "txtWorkSpace")->toPlainText(), "A m7: A C E G");
 }

@@ -196,3 +196,40 @@ TEST_F(ChordSearch, NoRefreshIsKeptInTheSettingsFile)
     search->close();
     EXPECT_EQ(Section("Chord"), (std::vector<std::string> { "HighSpeed=1" }));
 }
+
+TEST_F(ChordSearch, AChosenHitNamesEachNotesIntervalAsTheChordWindowDoes)
+{
+    chord->SetIntervalName(6, "増4");
+    Search({ "C", "E", "A" });
+    auto* plain = Find<QListWidget>(search, "lstSarch");
+    const std::pair<const char*, const char*> rows[] = {
+        { "A　m7", "A = 完1, C = 短3, E = 完5 + G (短7)" },
+        { "F＃m7(♭5)", "A = 短3, C = 増4, E = 短7 + F＃ (完1)" },
+    };
+    for (auto [item, why] : rows) {
+        plain->setCurrentItem(plain->findItems(item, Qt::MatchExactly).value(0));
+        EXPECT_EQ(Find<QLabel>(search, "lblWhy")->text(), why) << item;
+    }
+}
+
+TEST_F(ChordSearch, InScaleKeepsToTheScaleViewShowsAndFollowsIt)
+{
+    auto* inScale = Find<QCheckBox>(search, "chkInScale");
+    EXPECT_FALSE(inScale->isEnabled());
+    EXPECT_FALSE(inScale->toolTip().isEmpty());
+    auto* scale = Load<QWidget>(WindowId::Scale);
+    ASSERT_TRUE(inScale->isEnabled());
+    inScale->setChecked(true);
+    Search({ "C", "E", "A" }); // in C major
+    auto counters = [this] {
+        return Find<QLabel>(search, "lblChordHit")->text() + " "
+            + Find<QLabel>(search, "lblTensionHit")->text();
+    };
+    EXPECT_EQ(counters(), "5Hit! 5Hit!");
+    Find<QScrollBar>(scale, "vsbRoot")->setValue(2); // A
+    Find<QScrollBar>(scale, "vsbMode")->setValue(14); // harmonic minor
+    EXPECT_EQ(counters(), "4Hit! 1Hit!");
+    scale->close();
+    EXPECT_FALSE(inScale->isEnabled());
+    EXPECT_EQ(counters(), "8Hit! 8Hit!");
+}

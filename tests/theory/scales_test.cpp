@@ -130,3 +130,18 @@ TEST(Scales, NoTableOrBadInputGivesEmptyCells)
     for (const theory::ScaleCell& cell : theory::SpellScale(0, 24, SpellingMode::Mixed))
         EXPECT_EQ(cell.text, "");
 }
+
+TEST(Scales, PitchMaskHoldsExactlyTheSpelledNotes)
+{
+    for (int root = 0; root < 12; ++root) {
+        for (int s = 0; s < theory::kScaleCount; ++s) {
+            std::uint16_t spelled = 0;
+            for (const theory::ScaleCell& cell : theory::SpellScale(root, s, SpellingMode::Flats))
+                if (cell.occupied)
+                    spelled |= static_cast<std::uint16_t>(
+                        1u << theory::NotePitchClass(theory::Trimmed(cell.text)).value());
+            EXPECT_EQ(theory::ScalePitchMask(root, s), spelled) << root << " " << s;
+        }
+    }
+    EXPECT_EQ(theory::ScalePitchMask(12, 0), 0);
+}

@@ -1,0 +1,30 @@
+// The one line of plain text a window copies: its name, a colon and a space, then its notes
+// lowest first, trimmed and separated by single spaces.
+#pragma once
+
+#include "theory/chords.h"
+#include "theory/keys.h"
+#include "theory/spelling.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace theory {
+
+// CopyLine("C major", {"C　", "E　", "G　"}) is "C major: C E G"; empty notes are left out, and
+// with none the line is the name alone.
+std::string CopyLine(std::string_view name, std::span<const std::string_view> notes);
+
+// "C Ionian(Major): C D E F G A B"; empty outside the catalogue or a spelling table.
+std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode);
+
+// The root, the chord-type list text and the lit notes: "C 7(♭9): C E G B♭ C＃" in the mixed
+// table. "N.C." names no notes and no root; empty outside 0..11 or 1..28.
+std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode);
+
+// Key k, its dominant and its subdominant, each with its relative minor:
+// "主調: C Am 上属調: G Em 下属調: F Dm". Empty outside 0..14.
+std::string KeyCopyText(KeyIndex k);
+
+} // namespace theory
