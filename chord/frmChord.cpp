@@ -196,7 +196,7 @@ void frmChord::SetIntervalName(int slot, const QString& name)
 
 void frmChord::Hyouji()
 {
-    const auto cells = theory::MatrixNoteNames(Root(), Spelling());
+    const auto cells = theory::MatrixNoteNames(Root(), Spelling(), vsbChordType->value());
     for (std::size_t i = 0; i < cells.size(); ++i)
         lblNote[i]->setText(ui::Utf8(cells[i]));
 }
@@ -215,11 +215,13 @@ void frmChord::ShowChordType()
             Light(lblNote[i], lit >> i & 1);
     }
     shownLit_ = lit;
+    Hyouji(); // by key, the names follow the chord too
 }
 
 void frmChord::ApplySpellingMode()
 {
-    // Respelling the items in place keeps the chosen key chosen.
+    // Respelling the items in place keeps the chosen key chosen. By key a lone tonic reads as
+    // in the mixed table, whose C＃, E♭, F＃, A♭ and B♭ each name a usual major or minor key.
     for (int k = 0; k < cmbKey->count(); ++k)
         cmbKey->setItemText(k, ui::Utf8(theory::NoteName(Spelling(), 11 - k)));
 }

@@ -27,8 +27,9 @@ public:
     // and the position, and shows C with nothing lit. The window stays hidden.
     explicit frmChord(WindowRegistry& registry);
 
-    // Hyouji ("display"): writes the 19 note cells for the current root and spelling. The
-    // cells' colours stand for intervals and stay as they are.
+    // Hyouji ("display"): writes the 19 note cells for the current root and spelling (by key,
+    // for the current chord type too). The cells' colours stand for intervals and stay as
+    // they are.
     void Hyouji();
 
     // Moves both selectors to the chord, chord type first, as a user would.

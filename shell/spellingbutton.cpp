@@ -12,10 +12,11 @@ namespace {
 
 QIcon Picture(theory::SpellingMode mode)
 {
-    static const std::array<QIcon, 3> pictures {
+    static const std::array<QIcon, 4> pictures {
         ui::SvgIcon(QStringLiteral(":/pictures/spelling/mixed.svg"), QSize(14, 14)),
         ui::SvgIcon(QStringLiteral(":/pictures/spelling/sharp.svg"), QSize(14, 14)),
         ui::SvgIcon(QStringLiteral(":/pictures/spelling/flat.svg"), QSize(14, 14)),
+        ui::SvgIcon(QStringLiteral(":/pictures/spelling/bykey.svg"), QSize(14, 14)),
     };
     return pictures[static_cast<std::size_t>(mode)];
 }
@@ -28,7 +29,7 @@ SpellingButton::SpellingButton(QWidget* parent, const QRect& twips, theory::Spel
 {
     ui::Place(this, QStringLiteral("cmdOption"), twips);
     setIconSize(QSize(14, 14));
-    setToolTip(QStringLiteral("音名の表記（混合／シャープ／フラット）"));
+    setToolTip(QStringLiteral("音名の表記（混合／シャープ／フラット／調号）"));
     ui::PaintButton(this, ui::kBlack);
     Show(mode);
     connect(this, &QPushButton::clicked, this, [this] {
@@ -41,7 +42,7 @@ void SpellingButton::Load(std::string_view section, theory::SpellingMode fallbac
 {
     theory::SpellingMode mode = fallback;
     if (auto stored = ini::ToLong(ini::ReadIni(section, "Cromatic"));
-        stored && theory::IsSpellingTable(theory::SpellingMode { *stored }))
+        stored && theory::IsSpellingMode(theory::SpellingMode { *stored }))
         mode = theory::SpellingMode { *stored };
     Show(mode);
 }

@@ -4,28 +4,28 @@ namespace theory {
 
 // clang-format off
 const std::array<MatrixSlot, kMatrixSlots> MatrixSlots { {
-    // semitones, default name, alternative name, group, source
+    // semitones, number, default name, alternative name, group, source
     // Structure row
-    {  0, "完1",  "根音", SlotGroup::Degree,  -1 },
-    {  1, "短2",  "増1",  SlotGroup::Altered, -1 },
-    {  2, "長2",  "減3",  SlotGroup::Degree,  -1 },
-    {  3, "短3",  "増2",  SlotGroup::Altered, -1 },
-    {  4, "長3",  "減4",  SlotGroup::Degree,  -1 },
-    {  5, "完4",  "増3",  SlotGroup::Degree,  -1 },
-    {  6, "減5",  "増4",  SlotGroup::Altered, -1 },
-    {  7, "完5",  "減6",  SlotGroup::Degree,  -1 },
-    {  8, "増5",  "短6",  SlotGroup::Altered, -1 },
-    {  9, "長6",  "減7",  SlotGroup::Degree,  -1 },
-    { 10, "短7",  "増6",  SlotGroup::Altered, -1 },
-    { 11, "長7",  "減8",  SlotGroup::Degree,  -1 },
+    {  0,  1, "完1",  "根音", SlotGroup::Degree,  -1 },
+    {  1,  2, "短2",  "増1",  SlotGroup::Altered, -1 },
+    {  2,  2, "長2",  "減3",  SlotGroup::Degree,  -1 },
+    {  3,  3, "短3",  "増2",  SlotGroup::Altered, -1 },
+    {  4,  3, "長3",  "減4",  SlotGroup::Degree,  -1 },
+    {  5,  4, "完4",  "増3",  SlotGroup::Degree,  -1 },
+    {  6,  5, "減5",  "増4",  SlotGroup::Altered, -1 },
+    {  7,  5, "完5",  "減6",  SlotGroup::Degree,  -1 },
+    {  8,  5, "増5",  "短6",  SlotGroup::Altered, -1 },
+    {  9,  6, "長6",  "減7",  SlotGroup::Degree,  -1 },
+    { 10,  7, "短7",  "増6",  SlotGroup::Altered, -1 },
+    { 11,  7, "長7",  "減8",  SlotGroup::Degree,  -1 },
     // Tension row
-    { 13, "短9",  "増8",  SlotGroup::Altered,  1 },
-    { 14, "長9",  "減10", SlotGroup::Degree,   2 },
-    { 15, "増9",  "短10", SlotGroup::Altered,  3 },
-    { 17, "完11", "増10", SlotGroup::Degree,   5 },
-    { 18, "増11", "減12", SlotGroup::Altered,  6 },
-    { 20, "短13", "増12", SlotGroup::Altered,  8 },
-    { 21, "長13", "減14", SlotGroup::Degree,   9 },
+    { 13,  9, "短9",  "増8",  SlotGroup::Altered,  1 },
+    { 14,  9, "長9",  "減10", SlotGroup::Degree,   2 },
+    { 15,  9, "増9",  "短10", SlotGroup::Altered,  3 },
+    { 17, 11, "完11", "増10", SlotGroup::Degree,   5 },
+    { 18, 11, "増11", "減12", SlotGroup::Altered,  6 },
+    { 20, 13, "短13", "増12", SlotGroup::Altered,  8 },
+    { 21, 13, "長13", "減14", SlotGroup::Degree,   9 },
 } };
 // clang-format on
 
@@ -39,6 +39,17 @@ namespace {
     const ChordTypeRow* Row(ChordType t)
     {
         return IsChordType(t) ? &ChordTypes[static_cast<std::size_t>(t)] : nullptr;
+    }
+
+    // The interval slot s stands for in type t: its default name's, except that the four-note
+    // diminished chord's 9-semitone slot is its diminished seventh.
+    Interval SlotInterval(ChordType t, int s)
+    {
+        constexpr ChordType kDiminished = FindChordType("dim");
+        const MatrixSlot& slot = MatrixSlots[static_cast<std::size_t>(s)];
+        if (t == kDiminished && slot.semitones == 9)
+            return { 7, 9 };
+        return { slot.number, slot.semitones };
     }
 
 } // namespace
@@ -85,16 +96,27 @@ std::uint16_t ChordPitchMask(PitchClass root, ChordType t)
 
 std::string ChordItemText(PitchClass root, ChordType t, SpellingMode mode)
 {
-    std::string item(PitchClassCell(mode, root));
+    std::string item(MatrixNoteNames(Transposed(root, 0), mode, t)[0]);
     item += ChordListText(t);
     return item;
 }
 
-std::array<std::string_view, kMatrixSlots> MatrixNoteNames(PitchClass root, SpellingMode mode)
+std::array<std::string_view, kMatrixSlots> MatrixNoteNames(
+    PitchClass root, SpellingMode mode, ChordType t)
 {
     std::array<std::string_view, kMatrixSlots> cells {};
     if (root < 0 || root > 11)
         return cells;
+    if (mode == SpellingMode::ByKey) {
+        std::array<Interval, kMaxChordSlots> lit {};
+        std::size_t count = 0;
+        for (int s : ChordSlots(t))
+            lit[count++] = SlotInterval(t, s);
+        const SpelledNote key = KeyRoot(root, std::span(lit).first(count));
+        for (std::size_t s = 0; s < cells.size(); ++s)
+            cells[s] = SpelledCell(Above(key, SlotInterval(t, static_cast<int>(s))));
+        return cells;
+    }
     for (std::size_t s = 0; s < cells.size(); ++s) {
         const MatrixSlot& slot = MatrixSlots[s];
         cells[s] = slot.source < 0 ? NoteCell(mode, root + slot.semitones)

@@ -22,6 +22,7 @@ enum class SlotGroup { Degree, Altered };
 
 struct MatrixSlot {
     int semitones;
+    int number; // the default name's interval number (9 for "短9"): the slot's letter by key
     std::string_view defaultName; // the interval name a new settings file shows
     std::string_view alternativeName; // the other name the user may choose for the slot
     SlotGroup group;
@@ -123,14 +124,19 @@ std::uint16_t ChordIntervalMask(ChordType t);
 // The pitch classes of type t on root as a 12-bit mask, bit pc for pitch class pc.
 std::uint16_t ChordPitchMask(PitchClass root, ChordType t);
 
-// A chord's name as the search lists it: the root's two-character cell, then the list text:
-// "C＃m7", "C　major".
+// A chord's name as the search lists it: the root's two-character cell as the matrix spells
+// it, then the list text: "C＃m7", "C　major"; by key "D♭7(♯9)".
 std::string ChordItemText(PitchClass root, ChordType t, SpellingMode mode);
 
-// The 19 note cells of the matrix on root (pitch class 0..11): slot s of the structure row is
-// the cell of pitch class root + s; a tension slot repeats its source slot's cell. The
-// spelling depends on the pitch class and the mode alone (the #9 of C reads "E♭" in the mixed
-// table). Every cell is "" outside a spelling table or for a root outside 0..11.
-std::array<std::string_view, kMatrixSlots> MatrixNoteNames(PitchClass root, SpellingMode mode);
+// The 19 note cells of the matrix on root (pitch class 0..11) for chord type t: slot s of the
+// structure row is the cell of pitch class root + s; a tension slot repeats its source slot's
+// cell. In a table the spelling depends on the pitch class and the mode alone (the #9 of C
+// reads "E♭" in the mixed table) and t plays no part. By key the root takes the name KeyRoot
+// chooses for t's lit notes, and every slot the letter of its interval from the root: C＃7 is
+// C＃ E＃ G＃ B, the #9 of C is D＃. The diminished chord reads its 9-semitone note as a
+// diminished seventh (C E♭ G♭ B𝄫), while the unlit 13th stays A. Every cell is "" outside the
+// four modes or for a root outside 0..11.
+std::array<std::string_view, kMatrixSlots> MatrixNoteNames(
+    PitchClass root, SpellingMode mode, ChordType t = kNoChord);
 
 } // namespace theory

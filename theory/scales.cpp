@@ -28,11 +28,16 @@ const std::array<Scale, kScaleCount> Scales { {
     // Harmonic minor and its fifth mode
     { "Harmonic minor",                    {  0,  2,  3,  5,  7,  8, 11,  _ } },
     { "Harmonic minor perfect 5th below",  {  0,  1,  4,  5,  7,  8, 10,  _ } },
-    // Symmetric and eight-note scales
+    // Symmetric and eight-note scales, with the degrees of the eight notes: the dominant's
+    // 1 b9 #9 3 #11 5 13 b7 (the chord window's tensions); 1 2 b3 4 b5 b6 6 7, keeping the
+    // leading note; Phrygian with both thirds.
     { "Whole tone",                        {  0,  2,  4,  6,  8, 10,  _,  _ } },
-    { "Combination of diminished",         {  0,  1,  3,  4,  6,  7,  9, 10 } },
-    { "Diminished",                        {  0,  2,  3,  5,  6,  8,  9, 11 } },
-    { "Spanish 8notes",                    {  0,  1,  3,  4,  5,  7,  8, 10 } },
+    { "Combination of diminished",         {  0,  1,  3,  4,  6,  7,  9, 10 },
+                                           {  1,  2,  2,  3,  4,  5,  6,  7 } },
+    { "Diminished",                        {  0,  2,  3,  5,  6,  8,  9, 11 },
+                                           {  1,  2,  3,  4,  5,  6,  6,  7 } },
+    { "Spanish 8notes",                    {  0,  1,  3,  4,  5,  7,  8, 10 },
+                                           {  1,  2,  3,  3,  4,  5,  6,  7 } },
     // Pentatonic and Japanese scales, gaps where the seven-note parent has a note
     { "Ryukyu",                            {  0,  _,  4,  5,  7,  _, 11,  _ } },
     { "Pentatonic major",                  {  0,  2,  4,  _,  7,  9,  _,  _ } },
@@ -46,12 +51,30 @@ std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, Spelli
     std::array<ScaleCell, kScaleSlots> cells {};
     if (root < 0 || root > 11 || scale < 0 || scale >= kScaleCount)
         return cells;
-    if (!IsSpellingTable(mode))
+    if (!IsSpellingMode(mode))
         return cells;
-    const ScaleRow& row = Scales[static_cast<std::size_t>(scale)].steps;
+    const Scale& entry = Scales[static_cast<std::size_t>(scale)];
+    const auto interval = [&entry](std::size_t j) -> Interval {
+        return { entry.degrees[j], entry.steps[j] };
+    };
+    SpelledNote tonic {};
+    if (mode == SpellingMode::ByKey) {
+        std::array<Interval, kScaleSlots> notes {};
+        std::size_t count = 0;
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            if (entry.steps[j] != kNoNote)
+                notes[count++] = interval(j);
+        }
+        tonic = KeyRoot(root, std::span(notes).first(count));
+    }
     for (std::size_t j = 0; j < cells.size(); ++j) {
-        const bool occupied = row[j] != kNoNote;
-        cells[j] = { occupied ? PitchClassCell(mode, root + row[j]) : kEmptyCell, occupied };
+        const bool occupied = entry.steps[j] != kNoNote;
+        std::string_view text = kEmptyCell;
+        if (occupied && mode == SpellingMode::ByKey)
+            text = SpelledCell(Above(tonic, interval(j)));
+        else if (occupied)
+            text = PitchClassCell(mode, root + entry.steps[j]);
+        cells[j] = { text, occupied };
     }
     return cells;
 }

@@ -22,6 +22,10 @@ using ScaleRow = std::array<std::int8_t, kScaleSlots>;
 struct Scale {
     std::string_view name; // the scale list's text
     ScaleRow steps;
+    // The interval number of each slot's note, which gives its letter when spelled by key: slot
+    // j holds degree j + 1 (the whole-tone scale reads C D E F＃ G＃ A＃), except in the
+    // eight-note scales, which write one letter twice.
+    ScaleRow degrees { 1, 2, 3, 4, 5, 6, 7, 8 };
 };
 
 // The catalogue in list order: Scales[s] is item s of the scale list.
@@ -33,7 +37,9 @@ struct ScaleCell {
 };
 
 // The eight cells of scale s (0..23) on root (pitch class 0..11):
-// SpellScale(2, 1, Mixed) is D E F G A B C and an empty eighth cell.
+// SpellScale(2, 1, Mixed) is D E F G A B C and an empty eighth cell. By key, the root takes
+// the name that KeyRoot chooses for the scale and each note the letter of its degree:
+// SpellScale(6, 0, ByKey) is F＃ G＃ A＃ B C＃ D＃ E＃.
 std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, SpellingMode mode);
 
 // The pitch classes of scale s on root as a 12-bit mask, bit pc for pitch class pc: C Ionian is

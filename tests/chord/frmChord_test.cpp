@@ -91,18 +91,23 @@ TEST_F(ChordWindow, SpellingCycleRespellsCellsAndKeyList)
 {
     Find<QScrollBar>(chord, "vsbRoot")->setValue(5); // F# / Gb
     Find<QComboBox>(chord, "cmbKey")->setCurrentIndex(5);
-    const char* const roots[] = { "F＃", "G♭", "F＃" };
-    const char* const keys[] = { "F＃", "G♭", "F＃" };
+    const char* const roots[] = { "F＃", "G♭", "F＃", "F＃" }; // sharps, flats, by key, mixed
     std::vector<qint64> pictures { Find<QPushButton>(chord, "cmdOption")->icon().cacheKey() };
-    for (int click = 0; click < 3; ++click) {
+    for (int click = 0; click < 4; ++click) {
         Find<QPushButton>(chord, "cmdOption")->click();
         EXPECT_EQ(Find<QLabel>(chord, "lblNote", 0)->text(), roots[click]);
         EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->currentIndex(), 5);
-        EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->currentText(), keys[click]);
+        EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->currentText(), roots[click]);
         pictures.push_back(Find<QPushButton>(chord, "cmdOption")->icon().cacheKey());
+        if (click
+            == 2) { // by key, the names follow the chord type: G♭ B♭ D♭ F, not F＃ A＃ C＃ E＃
+            Find<QComboBox>(chord, "cmbChordType")->setCurrentIndex(6);
+            EXPECT_EQ(Names(*chord, 0, 0), "G♭");
+            Find<QComboBox>(chord, "cmbChordType")->setCurrentIndex(0);
+        }
     }
-    // Each mode shows a picture of its own, and the fourth click's is the first again.
-    EXPECT_EQ(std::set<qint64>(pictures.begin(), pictures.end()).size(), 3u);
+    // Each mode shows a picture of its own, and the fifth click's is the first again.
+    EXPECT_EQ(std::set<qint64>(pictures.begin(), pictures.end()).size(), 4u);
     EXPECT_EQ(pictures.front(), pictures.back());
     EXPECT_EQ(Find<QComboBox>(chord, "cmbKey")->itemText(1), "B♭");
 }
@@ -134,7 +139,7 @@ TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRoot)
             lit << Names(*chord, slot, slot);
         EXPECT_EQ(lit.join(' '), c.notes);
         EXPECT_EQ(Find<QComboBox>(chord, "cmbChordType")->currentText(), c.type);
-        for (int i = c.clicksOfSpelling; i % 3 != 0; ++i)
+        for (int i = c.clicksOfSpelling; i % 4 != 0; ++i)
             Find<QPushButton>(chord, "cmdOption")->click();
     }
 }

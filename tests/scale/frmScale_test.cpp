@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
+#include <set>
+
 namespace {
 
 const QColor kOccupied(0, 0, 64);
@@ -52,12 +54,11 @@ TEST_F(ScaleWindow, RootStepsUpBySemitones)
         = { "C＃ D＃ F F＃ G＃ A＃ C -", "C＃ E♭ F F＃ A♭ B♭ C -", "D♭ E♭ F G♭ A♭ B♭ C -" };
     Find<QScrollBar>(scale, "vsbRoot")->setValue(10);
     EXPECT_EQ(Row(*scale), rows[0]);
-    Find<QPushButton>(scale, "cmdOption")->click();
-    Find<QPushButton>(scale, "cmdOption")->click(); // sharps -> flats -> mixed
-    EXPECT_EQ(Row(*scale), rows[1]);
-    Find<QPushButton>(scale, "cmdOption")->click(); // -> sharps
-    Find<QPushButton>(scale, "cmdOption")->click(); // -> flats
+    Find<QPushButton>(scale, "cmdOption")->click(); // sharps -> flats
     EXPECT_EQ(Row(*scale), rows[2]);
+    Find<QPushButton>(scale, "cmdOption")->click();
+    Find<QPushButton>(scale, "cmdOption")->click(); // -> by key -> mixed
+    EXPECT_EQ(Row(*scale), rows[1]);
 }
 
 TEST_F(ScaleWindow, EmptySlotsAreBlack)
@@ -80,17 +81,24 @@ TEST_F(ScaleWindow, ListAndScrollBarStayOnOneIndex)
     EXPECT_EQ(Row(*scale), "C D D＃ F G A A＃ -");
 }
 
-TEST_F(ScaleWindow, SpellingComesBackAfterThreeClicksAndIsWrittenOnlyAtClose)
+TEST_F(ScaleWindow, SpellingCyclesFourModesAndIsWrittenOnlyAtClose)
 {
-    const qint64 sharps = Find<QPushButton>(scale, "cmdOption")->icon().cacheKey();
-    for (int click = 0; click < 3; ++click)
+    Find<QScrollBar>(scale, "vsbRoot")->setValue(5); // F＃
+    const char* const rows[] = { "G♭ A♭ B♭ B D♭ E♭ F -", "F＃ G＃ A＃ B C＃ D＃ E＃ -",
+        "F＃ A♭ B♭ B C＃ E♭ F -", "F＃ G＃ A＃ B C＃ D＃ F -" }; // flats, by key, mixed, sharps
+    std::set<qint64> pictures;
+    for (const char* row : rows) {
         Find<QPushButton>(scale, "cmdOption")->click();
-    EXPECT_EQ(Find<QPushButton>(scale, "cmdOption")->icon().cacheKey(), sharps);
+        EXPECT_EQ(Row(*scale), row);
+        pictures.insert(Find<QPushButton>(scale, "cmdOption")->icon().cacheKey());
+    }
+    EXPECT_EQ(pictures.size(), 4u);
+    Find<QPushButton>(scale, "cmdOption")->click();
     Find<QPushButton>(scale, "cmdOption")->click();
     EXPECT_TRUE(Section("Scale").empty());
     scale->close();
     EXPECT_EQ(
-        Section("Scale"), (std::vector<std::string> { "Cromatic=2", "Top=1440", "Left=975" }));
+        Section("Scale"), (std::vector<std::string> { "Cromatic=3", "Top=1440", "Left=975" }));
 }
 
 TEST_F(ScaleWindow, StoredSpellingIsRestoredAndAnUnusableOneFallsBack)
@@ -98,6 +106,7 @@ TEST_F(ScaleWindow, StoredSpellingIsRestoredAndAnUnusableOneFallsBack)
     const std::pair<const char*, const char*> rows[] = {
         { "2", "D♭ E♭ F G♭ A♭ B♭ C -" },
         { "0", "C＃ E♭ F F＃ A♭ B♭ C -" },
+        { "3", "D♭ E♭ F G♭ A♭ B♭ C -" },
         { "7", "C＃ D＃ F F＃ G＃ A＃ C -" },
         { "x", "C＃ D＃ F F＃ G＃ A＃ C -" },
     };

@@ -33,6 +33,7 @@ const Picture kPictures[] = {
     { ":/pictures/spelling/mixed.svg", { 14, 14 } },
     { ":/pictures/spelling/sharp.svg", { 14, 14 } },
     { ":/pictures/spelling/flat.svg", { 14, 14 } },
+    { ":/pictures/spelling/bykey.svg", { 14, 14 } },
     { ":/pictures/search.svg", { 14, 14 } },
     { ":/pictures/setting.svg", { 14, 14 } },
     // The key signatures' own outlines, used when the music font is missing.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 using theory::SpellingMode;
 
@@ -10,7 +11,7 @@ namespace {
 
 std::string ChordTones(int root, int type, SpellingMode mode)
 {
-    const auto cells = theory::MatrixNoteNames(root, mode);
+    const auto cells = theory::MatrixNoteNames(root, mode, type);
     std::string tones;
     for (int slot : theory::ChordSlots(type)) {
         if (!tones.empty())
@@ -82,6 +83,42 @@ TEST(Chords, SpellingDependsOnPitchClassAndTableOnly)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ChordTones(c.root, c.type, c.mode), c.tones);
+}
+
+TEST(Chords, ByKeyAsAMusicianWritesThem)
+{
+    const std::tuple<int, int, const char*> cases[] = {
+        { 1, 10, "C＃ E＃ G＃ B" }, // a tie with D♭ F A♭ C♭ keeps the mixed name
+        { 6, 6, "G♭ B♭ D♭ F" },
+        { 11, 16, "B D＃ F＃ A C𝄪" },
+        { 1, 16, "D♭ F A♭ C♭ E" },
+        { 0, 4, "C E♭ G♭ B𝄫" },
+        { 0, 15, "C E G B♭ D♭" },
+        { 0, 19, "C E G B♭ F＃" },
+        { 4, 5, "E G＃ B＃" },
+        { 8, 18, "A♭ C E♭ G♭ F♭" },
+        { 6, 26, "F＃ A C E" },
+    };
+    for (auto [root, type, tones] : cases)
+        EXPECT_EQ(ChordTones(root, type, SpellingMode::ByKey), tones);
+    EXPECT_EQ(theory::ChordItemText(1, 16, SpellingMode::ByKey), "D♭7(♯9)");
+    // Unlit slots follow their interval names: the augmented fifth of C＃ is G𝄪.
+    EXPECT_EQ(theory::MatrixNoteNames(1, SpellingMode::ByKey)[8], "G𝄪");
+}
+
+TEST(Chords, ByKeyEveryCellSoundsAsInTheTables)
+{
+    for (int root = 0; root < 12; ++root) {
+        const auto mixed = theory::MatrixNoteNames(root, SpellingMode::Mixed);
+        for (int t = 0; t < theory::kChordTypeCount; ++t) {
+            const auto cells = theory::MatrixNoteNames(root, SpellingMode::ByKey, t);
+            for (std::size_t s = 0; s < cells.size(); ++s) {
+                EXPECT_EQ(theory::NotePitchClass(theory::Trimmed(cells[s])),
+                    theory::NotePitchClass(theory::Trimmed(mixed[s])))
+                    << "root " << root << " type " << t << " slot " << s;
+            }
+        }
+    }
 }
 
 TEST(Chords, MatrixOnB)
@@ -159,7 +196,7 @@ TEST(Chords, BadInputGivesNothing)
     EXPECT_EQ(theory::ChordListText(29), "");
     EXPECT_TRUE(theory::ChordSlots(-1).empty());
     EXPECT_EQ(theory::LitSlotMask(40), 0u);
-    for (std::string_view cell : theory::MatrixNoteNames(0, SpellingMode { 3 }))
+    for (std::string_view cell : theory::MatrixNoteNames(0, SpellingMode { 4 }))
         EXPECT_EQ(cell, "");
     for (std::string_view cell : theory::MatrixNoteNames(12, SpellingMode::Mixed))
         EXPECT_EQ(cell, "");

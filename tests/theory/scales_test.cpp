@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
+#include <tuple>
 
 using theory::SpellingMode;
 
@@ -59,7 +61,8 @@ TEST(Scales, EveryScaleOnC)
 
 TEST(Scales, EveryRootTransposesTheShapeOnC)
 {
-    for (SpellingMode mode : { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats }) {
+    for (SpellingMode mode :
+        { SpellingMode::Mixed, SpellingMode::Sharps, SpellingMode::Flats, SpellingMode::ByKey }) {
         for (int s = 0; s < theory::kScaleCount; ++s) {
             const auto onC = theory::SpellScale(0, s, SpellingMode::Sharps);
             for (int root = 0; root < 12; ++root) {
@@ -101,6 +104,55 @@ TEST(Scales, SpelledExamples)
     };
     for (const Case& c : cases)
         EXPECT_EQ(Row(c.root, c.scale, c.mode), c.row);
+}
+
+TEST(Scales, ByKeyAsAMusicianWritesThem)
+{
+    const std::tuple<int, int, const char*> cases[] = {
+        { 6, 0, "F＃ G＃ A＃ B C＃ D＃ E＃ -" }, // a tie with G♭ keeps the mixed name
+        { 1, 0, "D♭ E♭ F G♭ A♭ B♭ C -" },
+        { 1, 5, "C＃ D＃ E F＃ G＃ A B -" },
+        { 3, 5, "E♭ F G♭ A♭ B♭ C♭ D♭ -" },
+        { 3, 1, "E♭ F G♭ A♭ B♭ C D♭ -" },
+        { 10, 6, "A＃ B C＃ D＃ E F＃ G＃ -" },
+        { 8, 14, "G＃ A＃ B C＃ D＃ E F𝄪 -" },
+        { 6, 14, "F＃ G＃ A B C＃ D E＃ -" },
+        { 1, 11, "C＃ D＃ E F＃ G＃ A＃ B＃ -" },
+        { 8, 15, "G＃ A B＃ C＃ D＃ E F＃ -" },
+        { 0, 10, "C D♭ E♭ F♭ G♭ A♭ B♭ -" },
+        { 5, 10, "F G♭ A♭ B𝄫 C♭ D♭ E♭ -" },
+        { 11, 13, "B C＃ D＃ E＃ F𝄪 G＃ A＃ -" },
+        { 0, 16, "C D E F＃ G＃ A＃ - -" },
+        { 0, 17, "C D♭ D＃ E F＃ G A B♭" },
+        { 0, 18, "C D E♭ F G♭ A♭ A B" },
+        { 4, 19, "E F G G＃ A B C D" },
+        { 2, 20, "D - F＃ G A - C＃ -" },
+        { 8, 22, "G＃ - B C＃ D＃ - F＃ -" },
+        { 1, 23, "C＃ D＃ E - G＃ A B＃ -" },
+    };
+    for (auto [root, scale, row] : cases)
+        EXPECT_EQ(Row(root, scale, SpellingMode::ByKey), row);
+}
+
+// Together with EveryRootTransposesTheShapeOnC: by key, every note is written and sounds as in
+// the tables.
+TEST(Scales, ByKeySevenNotesTakeSevenLetters)
+{
+    for (int s = 0; s < theory::kScaleCount; ++s) {
+        for (int root = 0; root < 12; ++root) {
+            std::set<char> letters;
+            int notes = 0;
+            for (const theory::ScaleCell& cell : theory::SpellScale(root, s, SpellingMode::ByKey)) {
+                if (cell.occupied) {
+                    letters.insert(cell.text[0]);
+                    ++notes;
+                }
+            }
+            if (notes == 7) {
+                EXPECT_EQ(letters.size(), 7u) << theory::Scales[s].name << " root " << root;
+            }
+        }
+    }
 }
 
 TEST(Scales, OccupiedSlotsAscendAndCountTheScalesNotes)
