@@ -304,7 +304,10 @@ void DialogSarch::SearchChords()
     chord_ = registry_.TouchAs<frmChord>(WindowId::Chord);
     if (notes == 0 || !chord_)
         return;
-    shaker_.stop();
+    if (shaker_.isActive()) { // a search started mid-shake starts from the dialog's place
+        shaker_.stop();
+        move(home_);
+    }
     notes_ = notes;
     found_ = theory::SearchChords(notes);
     searched_ = true;

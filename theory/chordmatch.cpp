@@ -45,8 +45,10 @@ std::string ExplainHit(PitchClass root, ChordType type, std::uint16_t notes, Spe
 {
     std::string asked;
     std::string added;
+    // Each note as the chord window spells it in that chord.
+    const auto cells = MatrixNoteNames(root, mode, type);
     for (const NoteRole& role : ChordRoles(root, type, notes)) {
-        const std::string_view note = NoteName(mode, role.pc);
+        const std::string_view note = Trimmed(cells[static_cast<std::size_t>(role.slot)]);
         const std::string& interval = intervalNames[static_cast<std::size_t>(role.slot)];
         if (role.searched)
             asked += (asked.empty() ? "" : ", ") + std::string(note) + " = " + interval;

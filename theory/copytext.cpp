@@ -44,7 +44,7 @@ std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode)
     std::vector<std::string_view> notes;
     for (const ScaleCell& cell : cells)
         notes.push_back(cell.text);
-    const std::string name = std::string(NoteName(mode, root)) + " "
+    const std::string name = std::string(Trimmed(cells[0].text)) + " "
         + std::string(Scales[static_cast<std::size_t>(scale)].name);
     return CopyLine(name, notes);
 }
@@ -53,14 +53,13 @@ std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode)
 {
     if (type == kNoChord)
         return std::string(ChordListText(kNoChord));
-    const auto cells = MatrixNoteNames(root, mode);
+    const auto cells = MatrixNoteNames(root, mode, type);
     if (ChordSlots(type).empty() || cells[0].empty())
         return {};
     std::vector<std::string_view> notes;
     for (int slot : ChordSlots(type))
         notes.push_back(cells[static_cast<std::size_t>(slot)]);
-    return CopyLine(
-        std::string(NoteName(mode, root)) + " " + std::string(ChordListText(type)), notes);
+    return CopyLine(std::string(Trimmed(cells[0])) + " " + std::string(ChordListText(type)), notes);
 }
 
 std::string KeyCopyText(KeyIndex k)

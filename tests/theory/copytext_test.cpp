@@ -18,7 +18,7 @@ TEST(CopyText, OneLineOfNameAndNotes)
         { theory::KeyCopyText(7), "主調: C Am 上属調: G Em 下属調: F Dm" },
         { theory::KeyCopyText(0), "主調: C＃ A＃m 上属調: A♭ Fm 下属調: F＃ D＃m" },
         { theory::ScaleCopyText(12, 0, SpellingMode::Mixed), "" },
-        { theory::ScaleCopyText(0, 0, SpellingMode { 3 }), "" },
+        { theory::ScaleCopyText(0, 0, SpellingMode { 7 }), "" },
         { theory::ChordCopyText(0, 29, SpellingMode::Mixed), "" },
         { theory::KeyCopyText(15), "" },
     };
