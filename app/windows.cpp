@@ -11,14 +11,14 @@
 #include "shell/frmLoading.h"
 #include "shell/registry.h"
 
-void RegisterWindows(WindowRegistry& registry)
+void RegisterWindows(WindowRegistry& registry, Player& player)
 {
     registry.Register(
         WindowId::Loading, [](WindowRegistry& r) { return new frmLoading(r.Main()); });
     registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
-    registry.Register(WindowId::Key, [](WindowRegistry&) { return new frmKey; });
-    registry.Register(WindowId::Scale, [](WindowRegistry&) { return new frmScale; });
-    registry.Register(WindowId::Chord, [](WindowRegistry& r) { return new frmChord(r); });
+    registry.Register(WindowId::Key, [&player](WindowRegistry&) { return new frmKey(player); });
+    registry.Register(WindowId::Scale, [&player](WindowRegistry&) { return new frmScale(player); });
+    registry.Register(WindowId::Chord, [&player](WindowRegistry& r) { return new frmChord(r, player); });
     registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
     registry.Register(WindowId::Matrix,
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });

@@ -9,7 +9,10 @@
 #include "shell/spellingbutton.h"
 #include "shell/toppos.h"
 #include "shell/units.h"
+#include "sound/player.h"
+#include "sound/playbutton.h"
 #include "theory/copytext.h"
+#include "theory/playback.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,9 +64,10 @@ void Light(QLabel* cell, bool lit)
 
 } // namespace
 
-frmChord::frmChord(WindowRegistry& registry)
+frmChord::frmChord(WindowRegistry& registry, Player& player)
     : ToolWindow(kFrame)
     , registry_(registry)
+    , player_(player)
 {
     ui::PaintBackground(this, ui::kBlack);
     vsbRoot = ui::VerticalBar(this, "vsbRoot", QRect(60, 60, 255, 1335), 11, 11);
@@ -94,6 +98,7 @@ frmChord::frmChord(WindowRegistry& registry)
     });
     connect(cmdSarch, &QPushButton::clicked, this, &frmChord::cmdSarch_Click);
     connect(cmdSetting, &QPushButton::clicked, this, &frmChord::cmdSetting_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &frmChord::PlayChord);
     for (std::size_t i = 0; i < cmddiatonic.size(); ++i)
         connect(cmddiatonic[i], &QPushButton::clicked, this,
             [this, i] { cmddiatonic_Click(static_cast<int>(i)); });
@@ -141,6 +146,8 @@ void frmChord::CreateButtons()
         ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
     cmdSarch->setToolTip(QStringLiteral("コードを検索"));
     cmdSetting->setToolTip(QStringLiteral("音程名の設定"));
+    // Where the hidden guitar button would stand, beside the interval names' gear.
+    cmdPlay = new PlayButton(this, QRect(4980, 1080, 270, 255), player_);
 }
 
 void frmChord::CreateDiatonicArea()
@@ -230,7 +237,7 @@ void frmChord::SetBusy(bool busy)
 {
     busy_ = busy;
     for (QWidget* control : std::initializer_list<QWidget*> {
-             cmbKey, cmdOption, cmdSarch, cmdSetting, cmbChordType, vsbRoot, vsbChordType })
+             cmbKey, cmdOption, cmdSarch, cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
         control->setEnabled(!busy);
     for (QPushButton* button : cmddiatonic)
         button->setEnabled(!busy);
@@ -270,7 +277,10 @@ void frmChord::cmddiatonic_Click(int index)
     ShowChord(theory::DiatonicRoot(tonic, button.step), button.chordType);
     diatonicShowing_ = false;
     MarkTensions(theory::DiatonicTensionFits(tonic, index));
+    PlayChord();
 }
+
+void frmChord::PlayChord() { player_.Play(theory::ChordPhrase(Root(), vsbChordType->value())); }
 
 void frmChord::MarkTensions(const theory::TensionFits& fits)
 {

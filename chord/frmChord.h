@@ -15,6 +15,8 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
+class Player;
+class PlayButton;
 class QScrollBar;
 class SpellingButton;
 class WindowRegistry;
@@ -25,7 +27,7 @@ class frmChord : public ToolWindow {
 public:
     // The load handler: builds the controls, restores the spelling mode, the interval names
     // and the position, and shows C with nothing lit. The window stays hidden.
-    explicit frmChord(WindowRegistry& registry);
+    frmChord(WindowRegistry& registry, Player& player);
 
     // Hyouji ("display"): writes the 19 note cells for the current root and spelling (by key,
     // for the current chord type too). The cells' colours stand for intervals and stay as
@@ -36,6 +38,9 @@ public:
     void ShowChord(theory::PitchClass root, theory::ChordType type);
 
     theory::SpellingMode Spelling() const;
+
+    // Plays the chord shown: its notes together, then broken upward; "N.C." plays nothing.
+    void PlayChord();
 
     // While busy (a chord search steps the window), no control takes input and no note cell
     // can be dragged; the pointer shows the wait.
@@ -87,6 +92,7 @@ private:
     QPushButton* cmdSarch; // opens the chord search
     QPushButton* cmdGuitar; // never shown
     QPushButton* cmdSetting; // opens the interval-name dialog
+    PlayButton* cmdPlay;
 
     QLabel* lblKey;
     // Item k is the key whose tonic is pitch class 11 - k: item 0 is B, item 11 is C.
@@ -96,6 +102,7 @@ private:
     std::array<QPushButton*, 14> cmddiatonic;
 
     WindowRegistry& registry_;
+    Player& player_;
     bool busy_ = false;
     bool diatonicShowing_ = false; // a diatonic button is moving the selectors
     bool tensionsMarked_ = false;

@@ -4,9 +4,13 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/units.h"
+#include "sound/player.h"
+#include "sound/playbutton.h"
 #include "theory/copytext.h"
+#include "theory/playback.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
@@ -73,8 +77,9 @@ constexpr ToolFrame kFrame { "frmKey", "RavAvud", 5325, 1590, true, "Key", 1830,
 
 } // namespace
 
-frmKey::frmKey()
+frmKey::frmKey(Player& player)
     : ToolWindow(kFrame)
+    , player_(player)
 {
     CreateControls();
     picturesRatio_ = devicePixelRatioF();
@@ -82,6 +87,9 @@ frmKey::frmKey()
     connect(vsbUpDown, &QScrollBar::valueChanged, this, &frmKey::vsbUpDown_Change);
     connect(vsbCb, &QScrollBar::valueChanged, this, &frmKey::vsbCb_Change);
     connect(vsbClef, &QScrollBar::valueChanged, this, &frmKey::vsbClef_Change);
+    connect(cmdPlay, &QPushButton::clicked, this, [this] { PlayKeyName(0); });
+    for (QLabel* name : lblKDS)
+        name->installEventFilter(this);
     ui::OfferCopy(this, [this] { return ui::Utf8(theory::KeyCopyText(k)); });
 
     k = theory::kKeyOfC;
@@ -123,6 +131,10 @@ void frmKey::CreateControls()
     imgMainKey = MakePicture(this, "imgMainKey", kColumnLeft[0]);
     imgDominant = MakePicture(this, "imgDominant", kColumnLeft[1]);
     imgSubdominant = MakePicture(this, "imgSubdominant", kColumnLeft[2]);
+    // In the main key's card, below its staff.
+    cmdPlay = new PlayButton(this,
+        QRect(kColumnLeft[0] + kPictureWidth - 330, kPictureTop + kPictureHeight - 315, 270, 255),
+        player_);
 }
 
 const QPixmap& frmKey::KeyPicture(int index)
@@ -184,6 +196,25 @@ void frmKey::vsbCb_Change(int value)
 }
 
 void frmKey::vsbClef_Change(int) { ShowKey(); }
+
+void frmKey::PlayKeyName(int index)
+{
+    const std::array<theory::KeyIndex, 3> columns { k, theory::DominantKey(k),
+        theory::SubdominantKey(k) };
+    player_.Play(theory::KeyChordPhrase(columns[static_cast<std::size_t>(index / 2)], index % 2));
+}
+
+bool frmKey::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (std::size_t i = 0; i < lblKDS.size(); ++i) {
+            if (watched == lblKDS[i])
+                PlayKeyName(static_cast<int>(i));
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
 
 // Pictures drawn for one device-pixel ratio are drawn again when the window shows on, or moves
 // to, a screen of another ratio, so they stay crisp there. Shown, the window draws the whole

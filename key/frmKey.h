@@ -11,6 +11,8 @@
 
 #include <array>
 
+class Player;
+class PlayButton;
 class QLabel;
 class QScrollBar;
 
@@ -20,14 +22,18 @@ class frmKey : public ToolWindow {
 public:
     // The load handler: builds the controls, starts at C major on the treble clef and puts
     // the window back where it was last closed. The window stays hidden.
-    frmKey();
+    explicit frmKey(Player& player);
 
     // Shows key k with its dominant and subdominant, then sets both selectors to it; a
     // selector that moves runs its change handling, which finds the same key and stops.
     void ShowKey();
     void InitKeyNames();
 
+    // Plays the tonic chord of the key name lblKDS(index) shows: 0 the main key, 1 its minor.
+    void PlayKeyName(int index);
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -46,6 +52,7 @@ private:
     QLabel* imgMainKey;
     QLabel* imgDominant;
     QLabel* imgSubdominant;
+    PlayButton* cmdPlay; // plays the main key's tonic chord
 
     // The picture library, never shown: picture k has the signature of key index k. The first
     // show draws it all, so that no step of a dragged bar waits for drawing; loaded hidden at
@@ -76,4 +83,5 @@ private:
     qreal picturesRatio_ = 0;
     bool shown_ = false;
     bool followsScreen_ = false;
+    Player& player_;
 };

@@ -5,7 +5,10 @@
 #include "shell/listbar.h"
 #include "shell/spellingbutton.h"
 #include "shell/units.h"
+#include "sound/player.h"
+#include "sound/playbutton.h"
 #include "theory/copytext.h"
+#include "theory/playback.h"
 #include "theory/scales.h"
 
 #include <QComboBox>
@@ -22,8 +25,9 @@ constexpr ToolFrame kFrame { "frmScale", "ScaleView", 4455, 1140, true, "Scale",
 
 } // namespace
 
-frmScale::frmScale()
+frmScale::frmScale(Player& player)
     : ToolWindow(kFrame)
+    , player_(player)
 {
     ui::PaintBackground(this, ui::kBlack);
     vsbRoot = ui::VerticalBar(this, "vsbRoot", QRect(60, 60, 255, 1035), 11, 11);
@@ -47,14 +51,19 @@ frmScale::frmScale()
     for (const theory::Scale& scale : theory::Scales)
         cmbModeScale->addItem(ui::Utf8(scale.name));
 
+    // Under the spelling button, beside the scale list.
+    cmdPlay = new PlayButton(this, QRect(4140, 525, 270, 255), player_);
+
     QWidget::setTabOrder(vsbRoot, vsbMode);
     QWidget::setTabOrder(vsbMode, cmbModeScale);
     QWidget::setTabOrder(cmbModeScale, cmdOption);
+    QWidget::setTabOrder(cmdOption, cmdPlay);
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmScale::ShowScale);
     // The list shows a choice at once, from the mouse or the arrow keys alike.
     KeepInStep(vsbMode, cmbModeScale, [this](int) { ShowScale(); });
     connect(cmdOption, &SpellingButton::ModeChanged, this, &frmScale::ShowScale);
+    connect(cmdPlay, &QPushButton::clicked, this, &frmScale::PlayScale);
 
     ui::OfferCopy(this,
         [this] { return ui::Utf8(theory::ScaleCopyText(Root(), Scale(), cmdOption->Mode())); });
@@ -76,5 +85,7 @@ void frmScale::ShowScale()
     }
     emit ScaleShown();
 }
+
+void frmScale::PlayScale() { player_.Play(theory::ScalePhrase(Root(), Scale())); }
 
 void frmScale::WriteSettings() { cmdOption->Save("Scale"); }

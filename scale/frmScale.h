@@ -8,6 +8,8 @@
 
 class QComboBox;
 class QLabel;
+class Player;
+class PlayButton;
 class QScrollBar;
 class SpellingButton;
 
@@ -17,10 +19,13 @@ class frmScale : public ToolWindow {
 public:
     // The load handler: builds the controls, restores the spelling mode and the position, and
     // shows C Ionian. The window stays hidden.
-    frmScale();
+    explicit frmScale(Player& player);
 
     // Writes the cells of the chosen scale on the chosen root in the window's spelling.
     void ShowScale();
+
+    // Plays the scale shown, upward from its root to the root an octave up.
+    void PlayScale();
 
     // The scale shown: its root and its catalogue index.
     theory::PitchClass Root() const;
@@ -43,4 +48,7 @@ private:
     SpellingButton* cmdOption;
     QLabel* lblMode;
     QComboBox* cmbModeScale;
+    PlayButton* cmdPlay;
+
+    Player& player_;
 };

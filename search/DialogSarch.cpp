@@ -119,6 +119,8 @@ DialogSarch::DialogSarch(WindowRegistry& registry)
     connect(lstSarch, &QListWidget::currentRowChanged, this, &DialogSarch::lstSarch_Click);
     connect(lstPass, &QListWidget::itemClicked, this, &DialogSarch::lstPass_Click);
     connect(lstPass, &QListWidget::currentRowChanged, this, &DialogSarch::lstPass_Click);
+    for (QListWidget* list : { lstSarch, lstPass })
+        connect(list, &QListWidget::itemDoubleClicked, this, &DialogSarch::PlayHit);
     connect(&stepper_, &QTimer::timeout, this, &DialogSarch::Step);
     connect(&shaker_, &QTimer::timeout, this, &DialogSarch::Shake);
     connect(chkInScale, &QCheckBox::toggled, this, &DialogSarch::Refilter);
@@ -407,6 +409,16 @@ void DialogSarch::ShowResultChord(const QListWidgetItem* item)
 {
     if (auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord))
         chord->ShowChord(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt());
+}
+
+void DialogSarch::PlayHit(QListWidgetItem* item)
+{
+    if (Searching())
+        return;
+    if (auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord)) {
+        ShowResultChord(item);
+        chord->PlayChord();
+    }
 }
 
 void DialogSarch::WatchScale()

@@ -67,6 +67,8 @@ private:
     void lstPass_Click();
     void lblSarch_DragDrop(int box, const QString& note);
     void ShowResultChord(const QListWidgetItem* item);
+    // A double click shows the hit and plays it.
+    void PlayHit(QListWidgetItem* item);
 
     QPushButton* cmdCancel; // "Clear"
     std::array<QLabel*, 5> lblSarch;

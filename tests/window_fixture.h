@@ -7,6 +7,7 @@
 #include "app/windows.h"
 #include "shell/controls.h"
 #include "shell/registry.h"
+#include "sound/player.h"
 
 #include <QLabel>
 
@@ -15,9 +16,17 @@
 #include <ostream>
 #include <string>
 
+// Keeps what the windows ask to play instead of sounding it.
+class RecordingPlayer : public Player {
+public:
+    void Play(const theory::Phrase& phrase) override { played.push_back(phrase); }
+    void Unavailable(const QString& why) { SetWhyUnavailable(why); }
+    std::vector<theory::Phrase> played;
+};
+
 class WindowTest : public testing::Test {
 protected:
-    WindowTest() { RegisterWindows(registry); }
+    WindowTest() { RegisterWindows(registry, player); }
 
     // Loads a window as the launcher does: hidden, running its load.
     template <class Window> Window* Load(WindowId id)
@@ -51,6 +60,7 @@ protected:
     }
 
     SettingsFolder settings;
+    RecordingPlayer player;
     WindowRegistry registry;
 };
 

@@ -1,4 +1,4 @@
-#include "settings_folder.h"
+#include "window_fixture.h"
 
 #include "key/frmKey.h"
 #include "key/keypainter.h"
@@ -41,7 +41,8 @@ protected:
     }
 
     SettingsFolder settings;
-    std::unique_ptr<frmKey> window = std::make_unique<frmKey>();
+    RecordingPlayer player;
+    std::unique_ptr<frmKey> window = std::make_unique<frmKey>(player);
 };
 
 // A key, its dominant and subdominant, as read off a circle of fifths.
@@ -166,7 +167,7 @@ TEST_F(KeyWindow, OnlyThePositionIsKeptInItsSection)
     window->close();
     EXPECT_EQ(settings.Text(), "[Key]\r\nTop=2250\r\nLeft=3000\r\n");
 
-    window = std::make_unique<frmKey>();
+    window = std::make_unique<frmKey>(player);
     EXPECT_EQ(window->pos(), QPoint(200, 150));
     EXPECT_EQ(Bar("vsbUpDown")->value(), 7);
     EXPECT_EQ(Bar("vsbClef")->value(), 0);

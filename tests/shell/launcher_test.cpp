@@ -82,7 +82,7 @@ protected:
     Launcher()
     {
         events.clear();
-        RegisterWindows(registry);
+        RegisterWindows(registry, player);
         for (const auto& [id, name] : kToolNames) {
             const std::string section = name;
             registry.Register(id, [section](WindowRegistry&) { return new FakeWindow(section); });
@@ -97,6 +97,7 @@ protected:
     }
 
     SettingsFolder settings;
+    RecordingPlayer player;
     WindowRegistry registry;
     std::unique_ptr<frmMain> launcher;
 };

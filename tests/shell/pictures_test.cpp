@@ -41,6 +41,8 @@ const Picture kPictures[] = {
     { ":/pictures/key/bass-clef.svg", { 20, 20 } },
     { ":/pictures/key/sharp.svg", { 8, 20 } },
     { ":/pictures/key/flat.svg", { 8, 20 } },
+    { ":/pictures/sound/play.svg", { 14, 14 } },
+    { ":/pictures/sound/unavailable.svg", { 14, 14 } },
 };
 
 // Whether any pixel of the image is not fully transparent.

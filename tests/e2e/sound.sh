@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Sound reaching the desktop's sound server: a private PulseAudio with a null sink, the chord
+# window's diatonic V and then its play button, the sink's monitor recorded and the chord's
+# pitches found in the recording without a dropout.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh" "$1"
+
+export PULSE_RUNTIME_PATH=$work/pulse HOME=$work/home
+mkdir -p "$PULSE_RUNTIME_PATH" "$HOME"
+export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
+    --load="module-null-sink sink_name=rurized" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
+    >"$work/pulse.log" 2>&1 &
+pulse=$!
+trap 'kill $pulse 2>/dev/null || true; cleanup' EXIT
+for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+pactl info >/dev/null 2>&1 || { cat "$work/pulse.log" >&2; fail "no PulseAudio server"; }
+
+# An idle null sink delivers its first data late: wait until the recording runs.
+parec -d rurized.monitor --format=s16le --rate=44100 --channels=1 >"$work/recording" &
+recorder=$!
+for _ in $(seq 100); do [ -s "$work/recording" ] && break; sleep 0.05; done
+[ -s "$work/recording" ] || fail "the recording did not start"
+
+start_program
+main=$(wait_window "Rurized ")
+click_button "$main" 2
+chord=$(wait_window VozuvIver)
+sleep 2 # the synthesizer loads after start-up; a press then sounds at once
+click_in "$chord" 274 108 # cmddiatonic(4): V of C, G major, plays as it shows
+sleep 3
+click_in "$chord" 341 80 # cmdPlay: the same chord once more
+sleep 2.6
+kill $recorder
+
+click_button "$main" 8
+wait_exit "$pid"
+
+heard=$("$build/tests/heard" "$work/recording" 3) || fail "heard: $heard"
+[ "$heard" = $'67 71 74\n67 71 74' ] || fail "heard '$heard' instead of G4 B4 D5 twice"

@@ -1,0 +1,105 @@
+#include "theory/chords.h"
+#include "theory/playback.h"
+#include "theory/scales.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using theory::FindChordType;
+
+namespace {
+
+// Every note of the phrase in the order it starts, chords flattened lowest first.
+std::vector<int> Notes(const theory::Phrase& phrase)
+{
+    std::vector<int> notes;
+    for (const theory::PlayedNotes& played : phrase)
+        notes.insert(notes.end(), played.notes.begin(), played.notes.end());
+    return notes;
+}
+
+std::uint16_t PitchClasses(const std::vector<int>& notes)
+{
+    std::uint16_t mask = 0;
+    for (int note : notes)
+        mask |= static_cast<std::uint16_t>(1u << (note % 12));
+    return mask;
+}
+
+} // namespace
+
+// What each control plays, as a musician would write it down (MIDI 60 is C4).
+TEST(Playback, WhatEachControlPlays)
+{
+    struct Case {
+        const char* control;
+        theory::Phrase phrase;
+        std::vector<int> notes;
+    };
+    const Case cases[] = {
+        { "C Ionian", theory::ScalePhrase(0, 0), { 60, 62, 64, 65, 67, 69, 71, 72 } },
+        { "B Ionian starts on B4", theory::ScalePhrase(11, 0),
+            { 71, 73, 75, 76, 78, 80, 82, 83 } },
+        { "D Pentatonic minor", theory::ScalePhrase(2, 22), { 62, 65, 67, 69, 72, 74 } },
+        { "C Diminished, eight notes", theory::ScalePhrase(0, 18),
+            { 60, 62, 63, 65, 66, 68, 69, 71, 72 } },
+        { "C major", theory::ChordPhrase(0, FindChordType("major")),
+            { 60, 64, 67, 60, 64, 67 } },
+        { "C7(9): the ninth above the octave", theory::ChordPhrase(0, FindChordType("7(9)")),
+            { 60, 64, 67, 70, 74, 60, 64, 67, 70, 74 } },
+        { "A m7(11)", theory::ChordPhrase(9, FindChordType("m7(11)")),
+            { 69, 72, 76, 79, 86, 69, 72, 76, 79, 86 } },
+        { "C add9: the ninth as a second", theory::ChordPhrase(0, FindChordType("add9")),
+            { 60, 62, 64, 67, 60, 62, 64, 67 } },
+        { "G7(13)", theory::ChordPhrase(7, FindChordType("7(13)")),
+            { 67, 71, 74, 77, 88, 67, 71, 74, 77, 88 } },
+        { "N.C.", theory::ChordPhrase(0, theory::kNoChord), {} },
+        { "key of C", theory::KeyChordPhrase(7, false), { 60, 64, 67, 60, 64, 67 } },
+        { "key of A minor", theory::KeyChordPhrase(7, true), { 69, 72, 76, 69, 72, 76 } },
+        { "key of E (four sharps)", theory::KeyChordPhrase(3, false),
+            { 64, 68, 71, 64, 68, 71 } },
+        { "key of C♭ minor: A♭m", theory::KeyChordPhrase(14, true),
+            { 68, 71, 75, 68, 71, 75 } },
+        { "outside the catalogue", theory::ScalePhrase(0, 24), {} },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Notes(c.phrase), c.notes) << c.control;
+}
+
+// A chord first sounds whole, then note by note upward; nothing overlaps the next step.
+TEST(Playback, ChordsRingTogetherThenBreakUpward)
+{
+    for (theory::ChordType t = 1; t < theory::kChordTypeCount; ++t) {
+        const theory::Phrase phrase = theory::ChordPhrase(5, t);
+        ASSERT_EQ(phrase.size(), phrase.front().notes.size() + 1) << t;
+        EXPECT_EQ(phrase.front().startMs, 0);
+        for (std::size_t i = 1; i < phrase.size(); ++i) {
+            EXPECT_EQ(phrase[i].notes, std::vector<int> { phrase.front().notes[i - 1] });
+            EXPECT_EQ(phrase[i].startMs, phrase[i - 1].startMs + phrase[i - 1].lengthMs) << t;
+        }
+        EXPECT_EQ(theory::PhraseLength(phrase), phrase.back().startMs + phrase.back().lengthMs);
+    }
+}
+
+// Over both catalogues: notes ascend from the root in the octave of middle C, and their pitch
+// classes are exactly what the windows light.
+TEST(Playback, EveryScaleAndChordSoundsItsOwnPitchClasses)
+{
+    for (theory::PitchClass root = 0; root < 12; ++root) {
+        for (int s = 0; s < theory::kScaleCount; ++s) {
+            const std::vector<int> notes = Notes(theory::ScalePhrase(root, s));
+            EXPECT_EQ(notes.front(), 60 + root);
+            EXPECT_EQ(notes.back(), 72 + root);
+            EXPECT_TRUE(std::is_sorted(notes.begin(), notes.end()));
+            EXPECT_EQ(PitchClasses(notes), theory::ScalePitchMask(root, s)) << s;
+        }
+        for (theory::ChordType t = 1; t < theory::kChordTypeCount; ++t) {
+            const std::vector<int> notes = theory::ChordNotes(root, t);
+            EXPECT_EQ(notes.front(), 60 + root);
+            EXPECT_TRUE(std::adjacent_find(notes.begin(), notes.end(), std::greater_equal<>())
+                == notes.end()) << t;
+            EXPECT_EQ(PitchClasses(notes), theory::ChordPitchMask(root, t)) << t;
+        }
+    }
+}
