@@ -72,9 +72,9 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
     std::unique_ptr<Synth> synth(new Synth);
     synth->settings_ = new_fluid_settings();
     fluid_settings_setnum(synth->settings_, "synth.sample-rate", kSampleRate);
-    // The sound server holds one period ahead: 512 frames (12 ms) sounded 12-18 ms after a press
-    // on an idle machine but dropped out while other programs kept both cores busy; 2048 frames
-    // (46 ms) keep the sound whole there and a press still sounds within a tenth of a second.
+    // Periods of 2048 frames: 512 (12 ms) dropped out while other programs kept both cores busy;
+    // 2048 keep the sound whole there. Measured end to end, the press-to-sound delay through
+    // PulseAudio hardly moves with the period (bench/README.md).
     fluid_settings_setint(synth->settings_, "audio.period-size", 2048);
     fluid_settings_setint(synth->settings_, "audio.periods", 2);
     synth->synth_ = new_fluid_synth(synth->settings_);
