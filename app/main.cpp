@@ -1,4 +1,7 @@
+#include "app/playrouter.h"
 #include "app/windows.h"
+#include "midi/MidiDialog.h"
+#include "midi/midi.h"
 #include "shell/fontconfig_warmup.h"
 #include "shell/fonts.h"
 #include "shell/frmMain.h"
@@ -13,6 +16,28 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// An entry of the launcher's context menu that opens a settings dialog, one at a time.
+template <class Dialog, class Service>
+void AddSettingsEntry(QWidget& launcher, const char* text, Service& service)
+{
+    auto* entry = new QAction(QString::fromUtf8(text), &launcher);
+    auto dialog = std::make_shared<QPointer<Dialog>>();
+    QObject::connect(entry, &QAction::triggered, &launcher, [&launcher, &service, dialog] {
+        if (!*dialog)
+            *dialog = new Dialog(service, &launcher);
+        (*dialog)->show();
+        (*dialog)->raise();
+        (*dialog)->activateWindow();
+    });
+    launcher.addAction(entry);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -30,25 +55,22 @@ int main(int argc, char* argv[])
     }
 
     Sound sound;
+    Midi midi;
+    PlayRouter player(sound, midi);
     WindowRegistry registry;
-    RegisterWindows(registry, sound);
+    RegisterWindows(registry, player);
+    FollowKeyboard(registry, midi);
     frmMain launcher(registry);
     launcher.show();
-    // The synthesizer loads once the launcher is up; a press before then loads it at once.
+    // The synthesizer and the MIDI ports open once the launcher is up; a press before then
+    // loads the synthesizer at once.
     QTimer::singleShot(300, &sound, &Sound::Start);
+    QTimer::singleShot(300, &midi, &Midi::Start);
 
     // The launcher's context menu (right click, or the Menu key) keeps its nine buttons as they
     // are.
-    QPointer<SoundDialog> soundDialog;
-    auto* soundSettings = new QAction(QStringLiteral("音の設定…"), &launcher);
-    QObject::connect(soundSettings, &QAction::triggered, &launcher, [&] {
-        if (!soundDialog)
-            soundDialog = new SoundDialog(sound, &launcher);
-        soundDialog->show();
-        soundDialog->raise();
-        soundDialog->activateWindow();
-    });
-    launcher.addAction(soundSettings);
+    AddSettingsEntry<SoundDialog>(launcher, "音の設定…", sound);
+    AddSettingsEntry<MidiDialog>(launcher, "MIDI の設定…", midi);
     launcher.setContextMenuPolicy(Qt::ActionsContextMenu);
     // Drawn once the launcher is up, not before the splash: every window, shown or hidden,
     // takes the icon from here.

@@ -41,6 +41,7 @@ constexpr std::uint32_t kFitColours[] = {
     0x808080, // outside the key: grey
 };
 constexpr int kFitFrameWidth = 2;
+constexpr std::uint32_t kHeldColour = 0xFF00FF; // magenta: the keys held on a MIDI keyboard
 
 constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Mixed;
 
@@ -206,6 +207,8 @@ void frmChord::Hyouji()
     const auto cells = theory::MatrixNoteNames(Root(), Spelling(), vsbChordType->value());
     for (std::size_t i = 0; i < cells.size(); ++i)
         lblNote[i]->setText(ui::Utf8(cells[i]));
+    if (held_)
+        ShowHeld(); // the held keys stay on their pitch classes as the root moves
 }
 
 void frmChord::ShowChord(theory::PitchClass root, theory::ChordType type)
@@ -306,6 +309,31 @@ void frmChord::MarkTensions(const theory::TensionFits& fits)
         const QColor colour = ui::Color(kFitColours[static_cast<std::size_t>(*fits[i])]);
         palette.setColor(QPalette::Light, colour);
         palette.setColor(QPalette::Dark, colour);
+        cell->setPalette(palette);
+        cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        cell->setLineWidth(kFitFrameWidth);
+    }
+}
+
+void frmChord::MarkHeld(std::uint16_t pitchClasses)
+{
+    const bool wasHeld = held_ != 0;
+    held_ = pitchClasses;
+    if (held_ || wasHeld)
+        ShowHeld();
+}
+
+void frmChord::ShowHeld()
+{
+    for (int s = 0; s < theory::kFirstTensionSlot; ++s) {
+        QLabel* cell = lblNote[static_cast<std::size_t>(s)];
+        if (!(held_ >> theory::Transposed(Root(), s) & 1)) {
+            cell->setFrameStyle(QFrame::NoFrame);
+            continue;
+        }
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::Light, ui::Color(kHeldColour));
+        palette.setColor(QPalette::Dark, ui::Color(kHeldColour));
         cell->setPalette(palette);
         cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
         cell->setLineWidth(kFitFrameWidth);

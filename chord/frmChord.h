@@ -42,6 +42,10 @@ public:
     // Plays the chord shown: its notes together, then broken upward; "N.C." plays nothing.
     void PlayChord();
 
+    // Frames the structure cells of the pitch classes held on a MIDI keyboard (bit pc of the
+    // mask) in a colour of their own; 0 clears the frames.
+    void MarkHeld(std::uint16_t pitchClasses);
+
     // While busy (a chord search steps the window), no control takes input and no note cell
     // can be dragged; the pointer shows the wait.
     void SetBusy(bool busy);
@@ -70,6 +74,7 @@ private:
     void ShowChordType();
     // Frames the tension cells by how each tension fits the key; no marks clears them.
     void MarkTensions(const theory::TensionFits& fits);
+    void ShowHeld();
 
     void cmdSarch_Click();
     void cmdSetting_Click();
@@ -106,6 +111,7 @@ private:
     bool busy_ = false;
     bool diatonicShowing_ = false; // a diatonic button is moving the selectors
     bool tensionsMarked_ = false;
+    std::uint16_t held_ = 0;
     // The lit slots as the cells show them, so a relit chord repaints only what changed.
     std::uint32_t shownLit_ = 0;
     QPoint pressedAt_;

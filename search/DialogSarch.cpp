@@ -294,6 +294,23 @@ void DialogSarch::cmdCancel_Click()
     searched_ = false;
 }
 
+void DialogSarch::SearchHeld(const std::vector<theory::PitchClass>& notes)
+{
+    if (notes.empty())
+        return;
+    if (Searching())
+        FinishSearch(false);
+    const auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord);
+    const theory::SpellingMode mode = chord && theory::IsSpellingTable(chord->Spelling())
+        ? chord->Spelling()
+        : theory::SpellingMode::Mixed;
+    for (std::size_t i = 0; i < lblSarch.size(); ++i)
+        lblSarch[i]->setText(i < notes.size() ? ui::Utf8(theory::NoteName(mode, notes[i])) : QString());
+    held_ = true;
+    SearchChords();
+    held_ = false;
+}
+
 void DialogSarch::SearchChords()
 {
     if (Searching())
@@ -320,13 +337,13 @@ void DialogSarch::SearchChords()
     lstPass->clear();
     lblWhy->clear();
 
-    if (chkHighSpeed->checkState() != Qt::Unchecked) {
+    if (held_ || chkHighSpeed->checkState() != Qt::Unchecked) {
         for (const theory::ChordHit& hit : hits_)
             AddHit(hit);
         listed_ = hits_.size();
         const theory::ChordOnRoot last = theory::SearchStep(theory::kSearchSteps - 1);
         chord_->ShowChord(last.root, last.type);
-        FinishSearch(true);
+        FinishSearch(!held_); // hands on a keyboard would keep the dialog shaking
         return;
     }
     for (QWidget* control : std::initializer_list<QWidget*> {

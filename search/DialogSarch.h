@@ -35,6 +35,11 @@ public:
 
     bool Searching() const { return stepper_.isActive(); }
 
+    // Notes held on a MIDI keyboard: the boxes take the pitch classes (lowest note first, at
+    // most five) in the chord window's spelling, and the lists follow at once, as with NoRefresh
+    // ticked, whatever its box says; a running search gives way.
+    void SearchHeld(const std::vector<theory::PitchClass>& notes);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void WriteSettings() override;
@@ -95,6 +100,7 @@ private:
     std::size_t listed_ = 0; // hits already listed
     int step_ = 0;
     QTimer stepper_;
+    bool held_ = false; // the search runs for notes held on a MIDI keyboard
     QTimer shaker_;
     int jolts_ = 0;
     QPoint home_;
