@@ -1,5 +1,6 @@
 #include "midi/midi.h"
 
+#include "engines/engines.h"
 #include "settings/ini.h"
 
 #include <QMetaObject>
@@ -53,7 +54,7 @@ void Midi::Start()
     opening_ = true;
     worker_ = std::thread([this, input = settings_.input] {
         std::string why;
-        std::shared_ptr<midi::Ports> ports = midi::Ports::Open(why);
+        std::shared_ptr<midi::Ports> ports = engines::OpenPorts(why);
         if (ports && !input.empty())
             ports->ConnectInput(input);
         QMetaObject::invokeMethod(

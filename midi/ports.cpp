@@ -1,8 +1,11 @@
 #include "midi/ports.h"
 
+#include "midi/heldkeys.h"
+
 #include <rtmidi/RtMidi.h>
 
 #include <atomic>
+#include <mutex>
 
 namespace midi {
 
@@ -24,6 +27,28 @@ template <class Port> std::unique_ptr<Port> Make(RtMidi::Api api, std::atomic<bo
     return port;
 }
 
+class RtMidiPorts final : public Ports {
+public:
+    ~RtMidiPorts() override;
+    std::string System() const override { return system_; }
+    std::vector<std::string> Devices() override;
+    bool ConnectInput(const std::string& device) override;
+    void OnHeldChanged(std::function<void()> call) override;
+    std::vector<int> Held() const override;
+    void Send(const std::vector<unsigned char>& message) override;
+
+    static void Received(double, std::vector<unsigned char>* message, void* ports);
+
+    std::string system_;
+    std::unique_ptr<RtMidiIn> in_;
+    std::unique_ptr<RtMidiIn> device_; // a second input client, connected to a device port
+    std::unique_ptr<RtMidiOut> out_;
+    std::atomic<bool> failed_ { false }; // set by RtMidi's error callback, on any thread
+    mutable std::mutex mutex_;
+    HeldKeys held_;
+    std::function<void()> onHeldChanged_;
+};
+
 } // namespace
 
 std::unique_ptr<Ports> Ports::Open(std::string& why)
@@ -32,7 +57,7 @@ std::unique_ptr<Ports> Ports::Open(std::string& why)
         = { { RtMidi::LINUX_ALSA, "ALSA" }, { RtMidi::UNIX_JACK, "JACK" } };
     for (const auto& [api, name] : systems) {
         try {
-            std::unique_ptr<Ports> ports(new Ports);
+            auto ports = std::make_unique<RtMidiPorts>();
             ports->in_ = Make<RtMidiIn>(api, ports->failed_);
             ports->out_ = Make<RtMidiOut>(api, ports->failed_);
             ports->in_->openVirtualPort("in");
@@ -43,7 +68,7 @@ std::unique_ptr<Ports> Ports::Open(std::string& why)
             }
             ports->system_ = name;
             ports->in_->ignoreTypes(true, true, true);
-            ports->in_->setCallback(&Ports::Received, ports.get());
+            ports->in_->setCallback(&RtMidiPorts::Received, ports.get());
             return ports;
         } catch (const RtMidiError& error) {
             why = error.getMessage();
@@ -52,7 +77,7 @@ std::unique_ptr<Ports> Ports::Open(std::string& why)
     return nullptr;
 }
 
-Ports::~Ports()
+RtMidiPorts::~RtMidiPorts()
 {
     if (in_)
         in_->cancelCallback();
@@ -60,7 +85,7 @@ Ports::~Ports()
         device_->cancelCallback();
 }
 
-std::vector<std::string> Ports::Devices()
+std::vector<std::string> RtMidiPorts::Devices()
 {
     std::vector<std::string> names;
     const unsigned count = in_->getPortCount();
@@ -72,7 +97,7 @@ std::vector<std::string> Ports::Devices()
     return names;
 }
 
-bool Ports::ConnectInput(const std::string& device)
+bool RtMidiPorts::ConnectInput(const std::string& device)
 {
     if (device_) {
         device_->cancelCallback();
@@ -88,7 +113,7 @@ bool Ports::ConnectInput(const std::string& device)
             failed_ = false;
             device_ = Make<RtMidiIn>(in_->getCurrentApi(), failed_);
             device_->ignoreTypes(true, true, true);
-            device_->setCallback(&Ports::Received, this);
+            device_->setCallback(&RtMidiPorts::Received, this);
             device_->openPort(i, "in");
             if (!failed_)
                 return true;
@@ -100,21 +125,21 @@ bool Ports::ConnectInput(const std::string& device)
     return false;
 }
 
-void Ports::OnHeldChanged(std::function<void()> call)
+void RtMidiPorts::OnHeldChanged(std::function<void()> call)
 {
     std::lock_guard lock(mutex_);
     onHeldChanged_ = std::move(call);
 }
 
-std::vector<int> Ports::Held() const
+std::vector<int> RtMidiPorts::Held() const
 {
     std::lock_guard lock(mutex_);
     return held_.Notes();
 }
 
-void Ports::Received(double, std::vector<unsigned char>* message, void* self)
+void RtMidiPorts::Received(double, std::vector<unsigned char>* message, void* self)
 {
-    auto* ports = static_cast<Ports*>(self);
+    auto* ports = static_cast<RtMidiPorts*>(self);
     std::function<void()> call;
     {
         std::lock_guard lock(ports->mutex_);
@@ -126,7 +151,7 @@ void Ports::Received(double, std::vector<unsigned char>* message, void* self)
         call();
 }
 
-void Ports::Send(const std::vector<unsigned char>& message)
+void RtMidiPorts::Send(const std::vector<unsigned char>& message)
 {
     try {
         out_->sendMessage(&message);

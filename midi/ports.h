@@ -1,56 +1,38 @@
 // The program's MIDI client "Rurized" with its ports "in" and "out", through RtMidi: the ALSA
-// sequencer where it opens, else JACK. No Qt.
+// sequencer where it opens, else JACK. No Qt; an interface, so that the program loads the MIDI
+// library only once the launcher is up.
 #pragma once
 
-#include "midi/heldkeys.h"
-
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
-
-class RtMidiIn;
-class RtMidiOut;
 
 namespace midi {
 
 class Ports {
 public:
     // Opens both ports; nullptr with the reason in why (in English, as the MIDI system gives it)
-    // when neither the ALSA sequencer nor a JACK server is there.
+    // when neither the ALSA sequencer nor a JACK server is there. The program reaches this
+    // through engines::OpenPorts, which loads the library first.
     static std::unique_ptr<Ports> Open(std::string& why);
-    ~Ports();
+    virtual ~Ports() = default;
 
     // "ALSA" or "JACK".
-    std::string System() const { return system_; }
+    virtual std::string System() const = 0;
 
     // The other programs' and devices' MIDI outputs that the input can be connected to.
-    std::vector<std::string> Devices();
+    virtual std::vector<std::string> Devices() = 0;
     // Connects the device port named device to the program's input (at most one at a time);
     // "" only disconnects. False when there is no such port.
-    bool ConnectInput(const std::string& device);
+    virtual bool ConnectInput(const std::string& device) = 0;
 
     // Called on the MIDI system's own thread whenever the held keys change; Held() is then
     // already the new set.
-    void OnHeldChanged(std::function<void()> call);
-    std::vector<int> Held() const;
+    virtual void OnHeldChanged(std::function<void()> call) = 0;
+    virtual std::vector<int> Held() const = 0;
 
-    void Send(const std::vector<unsigned char>& message);
-
-private:
-    Ports() = default;
-    static void Received(double, std::vector<unsigned char>* message, void* ports);
-
-    std::string system_;
-    std::unique_ptr<RtMidiIn> in_;
-    std::unique_ptr<RtMidiIn> device_; // a second input client, connected to a device port
-    std::unique_ptr<RtMidiOut> out_;
-    std::atomic<bool> failed_ { false }; // set by RtMidi's error callback, on any thread
-    mutable std::mutex mutex_;
-    HeldKeys held_;
-    std::function<void()> onHeldChanged_;
+    virtual void Send(const std::vector<unsigned char>& message) = 0;
 };
 
 } // namespace midi

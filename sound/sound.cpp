@@ -1,5 +1,6 @@
 #include "sound/sound.h"
 
+#include "engines/engines.h"
 #include "settings/ini.h"
 
 #include <QMetaObject>
@@ -31,25 +32,14 @@ Sound::Sound()
     : settings_(ReadSoundSettings())
 {
     ShowTrouble(sound::Trouble::None);
-    // On the output's own thread: the server went away. The next press connects again.
-    sound::Synth::OnOutputError([this] {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (synth_ && !working_) {
-                    synth_->Disconnect();
-                    ShowTrouble(sound::Trouble::OutputLost);
-                }
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 Sound::~Sound()
 {
-    sound::Synth::OnOutputError(nullptr);
     if (worker_.joinable())
         worker_.join();
+    if (synth_)
+        synth_->OnOutputError(nullptr);
 }
 
 void Sound::Start()
@@ -106,7 +96,7 @@ void Sound::Prepare()
     worker_ = std::thread([this, synth = synth_, soundFont = settings_.soundFont]() mutable {
         sound::Trouble trouble = sound::Trouble::None;
         if (!synth) {
-            std::unique_ptr<sound::Synth> loaded = sound::Synth::Load(soundFont, trouble);
+            std::unique_ptr<sound::Synth> loaded = engines::LoadSynth(soundFont, trouble);
             synth = std::move(loaded);
         }
         if (synth && !synth->Connect())
@@ -127,6 +117,20 @@ void Sound::Prepared(std::shared_ptr<sound::Synth> synth, sound::Trouble trouble
         if (settings_.on)
             Prepare();
         return;
+    }
+    // On the output's own thread: the server went away. The next press connects again.
+    if (synth_) {
+        synth_->OnOutputError([this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (synth_ && !working_) {
+                        synth_->Disconnect();
+                        ShowTrouble(sound::Trouble::OutputLost);
+                    }
+                },
+                Qt::QueuedConnection);
+        });
     }
     Tune();
     ShowTrouble(trouble);

@@ -58,6 +58,32 @@ void SetConnected(bool connected)
 constexpr int kChannel = 0;
 constexpr int kVelocity = 96;
 
+class FluidSynth final : public Synth {
+public:
+    FluidSynth() = default;
+    ~FluidSynth() override;
+    FluidSynth(const FluidSynth&) = delete;
+    FluidSynth& operator=(const FluidSynth&) = delete;
+
+    bool Connect() override;
+    bool Connected() const override { return driver_ != nullptr; }
+    void Disconnect() override;
+    void OnOutputError(std::function<void()> call) override;
+    void SetProgram(int program) override;
+    void SetVolume(int volume) override;
+    void Play(const theory::Phrase& phrase) override;
+    void Silence() override;
+    void Render(float* left, float* right, int frames) override;
+    std::vector<std::string> Instruments() const override;
+
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_sequencer_t* sequencer_ = nullptr;
+    fluid_audio_driver_t* driver_ = nullptr;
+    fluid_seq_id_t destination_ = -1;
+    int fontId_ = -1;
+};
+
 } // namespace
 
 std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
@@ -69,7 +95,7 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
         why = Trouble::NoSoundFont;
         return nullptr;
     }
-    std::unique_ptr<Synth> synth(new Synth);
+    auto synth = std::make_unique<FluidSynth>();
     synth->settings_ = new_fluid_settings();
     fluid_settings_setnum(synth->settings_, "synth.sample-rate", kSampleRate);
     // Periods of 2048 frames: 512 (12 ms) dropped out while other programs kept both cores busy;
@@ -91,7 +117,7 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
     return synth;
 }
 
-Synth::~Synth()
+FluidSynth::~FluidSynth()
 {
     Disconnect();
     if (sequencer_)
@@ -102,7 +128,7 @@ Synth::~Synth()
         delete_fluid_settings(settings_);
 }
 
-bool Synth::Connect()
+bool FluidSynth::Connect()
 {
     if (driver_)
         return true;
@@ -119,7 +145,7 @@ bool Synth::Connect()
     return false;
 }
 
-void Synth::Disconnect()
+void FluidSynth::Disconnect()
 {
     if (!driver_)
         return;
@@ -128,30 +154,30 @@ void Synth::Disconnect()
     driver_ = nullptr;
 }
 
-void Synth::OnOutputError(std::function<void()> call)
+void FluidSynth::OnOutputError(std::function<void()> call)
 {
     std::lock_guard lock(TheLog().mutex);
     TheLog().onOutputError = std::move(call);
 }
 
-void Synth::SetProgram(int program)
+void FluidSynth::SetProgram(int program)
 {
     fluid_synth_program_change(synth_, kChannel, std::clamp(program, 0, 127));
 }
 
-void Synth::SetVolume(int volume)
+void FluidSynth::SetVolume(int volume)
 {
     // FluidSynth's own default gain is 0.2; full volume is two and a half times that.
     fluid_synth_set_gain(synth_, 0.5f * static_cast<float>(std::clamp(volume, 0, 100)) / 100.f);
 }
 
-void Synth::Silence()
+void FluidSynth::Silence()
 {
     fluid_sequencer_remove_events(sequencer_, -1, destination_, -1);
     fluid_synth_all_sounds_off(synth_, kChannel);
 }
 
-void Synth::Play(const theory::Phrase& phrase)
+void FluidSynth::Play(const theory::Phrase& phrase)
 {
     Silence();
     fluid_event_t* event = new_fluid_event();
@@ -170,12 +196,12 @@ void Synth::Play(const theory::Phrase& phrase)
     delete_fluid_event(event);
 }
 
-void Synth::Render(float* left, float* right, int frames)
+void FluidSynth::Render(float* left, float* right, int frames)
 {
     fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
 }
 
-std::vector<std::string> Synth::Instruments() const
+std::vector<std::string> FluidSynth::Instruments() const
 {
     std::vector<std::string> names(128);
     fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth_, fontId_);

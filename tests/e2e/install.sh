@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh" "$1"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.rurized.Rurized
-for file in lib/rurized/Rurized lib/rurized/Rurized.html share/applications/$id.desktop \
+for file in lib/rurized/Rurized lib/rurized/Rurized.html lib/rurized/librurized_engines.so share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/icons/hicolor/{32x32,48x48,128x128,256x256}/apps/$id.png; do
     [ -s "$prefix/$file" ] || fail "not installed: $file"
