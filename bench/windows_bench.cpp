@@ -4,6 +4,8 @@
 #include "app/windows.h"
 #include "chord/frmChord.h"
 #include "key/frmKey.h"
+#include "midi/heldkeys.h"
+#include "midi/midi.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
 #include "settings/ini.h"
@@ -154,6 +156,45 @@ void SearchChordsInScale(benchmark::State& state)
     Child<QLabel>(search, "lblSarch(0)")->clear();
 }
 BENCHMARK(SearchChordsInScale)->Unit(benchmark::kMillisecond);
+
+// Keys pressed on a MIDI keyboard while the search is open: each message as the MIDI thread
+// takes it, then the windows' answer, the search run and listed and the chord window repainted.
+// Four keys go down (D F A C) and come up again, eight messages per iteration.
+void HeldNotesToLists(benchmark::State& state)
+{
+    Midi midi;
+    FollowKeyboard(*registry, midi);
+    auto* chord = Shown<frmChord>(WindowId::Chord);
+    Shown<DialogSarch>(WindowId::Search);
+    midi::HeldKeys keys;
+    const unsigned char notes[] = { 62, 65, 69, 72 };
+    for (auto _ : state) {
+        for (unsigned char status : { 0x90, 0x80 }) {
+            for (unsigned char note : notes) {
+                const unsigned char message[] = { status, note, 100 };
+                if (keys.Feed(message, 3))
+                    emit midi.HeldChanged(keys.Notes());
+            }
+        }
+        Repaint(chord);
+    }
+    registry->Touch(WindowId::Search)->hide();
+}
+BENCHMARK(HeldNotesToLists)->Unit(benchmark::kMillisecond);
+
+// Ten thousand messages of a flood, as the MIDI thread takes them; the windows hear of the held
+// keys once per turn of the event loop, however many arrive.
+void FloodOfMessages(benchmark::State& state)
+{
+    midi::HeldKeys keys;
+    for (auto _ : state) {
+        for (int n = 0; n < 10000; ++n) {
+            const unsigned char message[] = { static_cast<unsigned char>(n % 2 ? 0x80 : 0x90), 64, 100 };
+            benchmark::DoNotOptimize(keys.Feed(message, 3));
+        }
+    }
+}
+BENCHMARK(FloodOfMessages)->Unit(benchmark::kMicrosecond);
 
 // Loading a window (its constructor reads its settings) and closing it (its close handler writes
 // them) until it is deleted. The chord window stays loaded for the windows that use it, as it is

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sound reaching the desktop's sound server: a private PulseAudio with a null sink, the chord
 # window's diatonic V and then its play button, the sink's monitor recorded and the chord's
-# pitches found in the recording without a dropout.
+# pitches found in the recording without a dropout; then the server goes away mid-sound.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh" "$1"
 

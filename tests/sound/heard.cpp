@@ -1,5 +1,5 @@
 // Reads a recording (raw signed 16-bit mono at 44100 Hz) of chords that play buttons started:
-// prints, a line per chord, the notes heard one by one in its broken part, and fails when a
+// prints, a line per chord, the notes heard one by one as it breaks upward, and fails when a
 // ringing chord drops out. Usage: heard RECORDING NOTES_PER_CHORD
 #include "sound/pitch.h"
 
