@@ -161,3 +161,19 @@ section() {
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
 }
+
+# Starts a private PulseAudio server with one null sink named $1 for the program to play into;
+# its monitor, $1.monitor, can be recorded. The server ends with the script.
+start_pulse() {
+    export PULSE_RUNTIME_PATH=$work/pulse HOME=$work/home
+    mkdir -p "$PULSE_RUNTIME_PATH" "$HOME"
+    export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        --load="module-null-sink sink_name=$1" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
+        >"$work/pulse.log" 2>&1 &
+    pulse=$!
+    trap 'kill $pulse 2>/dev/null || true; cleanup' EXIT
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.05; done
+    fail "no PulseAudio server: $(cat "$work/pulse.log")"
+}

@@ -5,17 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh" "$1"
 
-export PULSE_RUNTIME_PATH=$work/pulse HOME=$work/home
-mkdir -p "$PULSE_RUNTIME_PATH" "$HOME"
-export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
-    --load="module-null-sink sink_name=rurized" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
-    >"$work/pulse.log" 2>&1 &
-pulse=$!
-trap 'kill $pulse 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
-pactl info >/dev/null 2>&1 || { cat "$work/pulse.log" >&2; fail "no PulseAudio server"; }
+start_pulse rurized
 
 # An idle null sink delivers its first data late: wait until the recording runs.
 parec -d rurized.monitor --format=s16le --rate=44100 --channels=1 >"$work/recording" &
