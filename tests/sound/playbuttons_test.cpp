@@ -39,22 +39,14 @@ protected:
 
 } // namespace
 
+// The scale and chord windows' P and play buttons are heard in the offline test; here what only
+// the chord and key windows do besides.
 TEST_F(PlayButtons, EachWindowPlaysWhatItShows)
 {
-    auto* scale = Load<frmScale>(WindowId::Scale);
-    Find<QScrollBar>(scale, "vsbRoot")->setValue(9); // D
-    Find<QComboBox>(scale, "cmbModeScale")->setCurrentIndex(1); // Dorian
-    PressP(scale, "cmbModeScale");
-    ASSERT_EQ(player.played.size(), 1u);
-    EXPECT_EQ(player.played.back().size(), 8u);
-    EXPECT_EQ(FirstNotes(), (std::vector<int> { 62 }));
-
     auto* chord = Load<frmChord>(WindowId::Chord);
     PressP(chord, "vsbRoot");
+    ASSERT_EQ(player.played.size(), 1u);
     EXPECT_EQ(FirstNotes(), std::vector<int> {}) << "N.C. plays nothing";
-    chord->ShowChord(9, theory::FindChordType("m7"));
-    PressP(chord, "cmbChordType");
-    EXPECT_EQ(FirstNotes(), (std::vector<int> { 69, 72, 76, 79 }));
     Find<QPushButton>(chord, "cmddiatonic", 4)->click(); // V of C
     EXPECT_EQ(FirstNotes(), (std::vector<int> { 67, 71, 74 }));
 
