@@ -88,6 +88,9 @@ void Midi::PortsOpened(std::shared_ptr<midi::Ports> ports, std::string why)
                 Qt::QueuedConnection);
         }
     });
+    // Keys that went down while the ports were opening.
+    if (const std::vector<int> held = ports_->Held(); !held.empty())
+        emit HeldChanged(held);
     emit Opened();
 }
 

@@ -20,6 +20,7 @@ click_button "$main" 2
 chord=$(wait_window VozuvIver)
 for _ in $(seq 100); do jack_lsp | grep -qx 'Rurized:in' && break; sleep 0.05; done
 out=$(jack_lsp | grep -m1 -E '^Rurized[^:]*:out$') || fail "the program has no MIDI output port"
+sleep 0.5 # the ports are there before the program has taken them over from its worker
 
 # Copies what the chord window shows.
 shown() {
