@@ -46,7 +46,7 @@ std::unique_ptr<sound::Synth> LoadSynth(const std::string& soundFont, sound::Tro
 {
     const Module& module = TheModule();
     if (!module.loadSynth) {
-        why = sound::Trouble::NoOutput;
+        why = sound::Trouble::NoEngine;
         return nullptr;
     }
     return std::unique_ptr<sound::Synth>(module.loadSynth(soundFont, why));

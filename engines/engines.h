@@ -15,7 +15,7 @@ namespace engines {
 inline constexpr const char* kModule = "librurized_engines.so";
 
 // As sound::Synth::Load and midi::Ports::Open; when the module itself cannot load, why says so
-// (for the synthesizer, as Trouble::NoOutput).
+// (for the synthesizer, as Trouble::NoEngine).
 std::unique_ptr<sound::Synth> LoadSynth(const std::string& soundFont, sound::Trouble& why);
 std::unique_ptr<midi::Ports> OpenPorts(std::string& why);
 

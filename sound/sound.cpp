@@ -160,6 +160,10 @@ void Sound::ShowTrouble(sound::Trouble trouble)
     case Trouble::None:
         SetWhyUnavailable({});
         break;
+    case Trouble::NoEngine:
+        SetWhyUnavailable(QStringLiteral("音が出ません：音源のライブラリ（%1）を読み込めません")
+                              .arg(QString::fromUtf8(engines::kModule)));
+        break;
     case Trouble::NoSoundFont:
         SetWhyUnavailable(QStringLiteral("音が出ません：SoundFont が見つかりません（%1）").arg(font));
         break;

@@ -13,7 +13,7 @@
 namespace sound {
 
 // Why no sound comes out.
-enum class Trouble { None, NoSoundFont, BadSoundFont, NoOutput, OutputLost, SwitchedOff };
+enum class Trouble { None, NoEngine, NoSoundFont, BadSoundFont, NoOutput, OutputLost, SwitchedOff };
 
 // Where Debian's General MIDI SoundFont is found.
 inline constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
