@@ -2,7 +2,7 @@
 // settings' "Out" says.
 #pragma once
 
-#include "sound/player.h"
+#include "shell/player.h"
 
 class Midi;
 class Sound;

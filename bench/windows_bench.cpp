@@ -11,7 +11,7 @@
 #include "settings/ini.h"
 #include "shell/fonts.h"
 #include "shell/registry.h"
-#include "sound/player.h"
+#include "shell/player.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 #include "shell/spellingbutton.h"
 #include "shell/toppos.h"
 #include "shell/units.h"
-#include "sound/player.h"
+#include "shell/player.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"

@@ -4,7 +4,7 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/units.h"
-#include "sound/player.h"
+#include "shell/player.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "midi/ports.h"
-#include "sound/player.h"
+#include "shell/player.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "shell/listbar.h"
 #include "shell/spellingbutton.h"
 #include "shell/units.h"
-#include "sound/player.h"
+#include "shell/player.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"

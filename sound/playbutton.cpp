@@ -3,7 +3,7 @@
 #include "shell/controls.h"
 #include "shell/icons.h"
 #include "shell/units.h"
-#include "sound/player.h"
+#include "shell/player.h"
 
 #include <QShortcut>
 

@@ -2,7 +2,7 @@
 // so neither the launcher nor a press ever waits for it.
 #pragma once
 
-#include "sound/player.h"
+#include "shell/player.h"
 #include "sound/synth.h"
 
 #include <QStringList>

@@ -7,7 +7,7 @@
 #include "app/windows.h"
 #include "shell/controls.h"
 #include "shell/registry.h"
-#include "sound/player.h"
+#include "shell/player.h"
 
 #include <QLabel>
 

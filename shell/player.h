@@ -1,4 +1,5 @@
-// What the windows' play buttons talk to: a phrase to play, and whether a press can sound.
+// What the windows' play buttons talk to: a phrase to play, and whether a press can sound. The
+// synthesizer, the MIDI output, or both behind one router, answer it.
 #pragma once
 
 #include "theory/playback.h"
