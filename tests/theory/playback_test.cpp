@@ -67,21 +67,6 @@ TEST(Playback, WhatEachControlPlays)
         EXPECT_EQ(Notes(c.phrase), c.notes) << c.control;
 }
 
-// A chord first sounds whole, then note by note upward; nothing overlaps the next step.
-TEST(Playback, ChordsRingTogetherThenBreakUpward)
-{
-    for (theory::ChordType t = 1; t < theory::kChordTypeCount; ++t) {
-        const theory::Phrase phrase = theory::ChordPhrase(5, t);
-        ASSERT_EQ(phrase.size(), phrase.front().notes.size() + 1) << t;
-        EXPECT_EQ(phrase.front().startMs, 0);
-        for (std::size_t i = 1; i < phrase.size(); ++i) {
-            EXPECT_EQ(phrase[i].notes, std::vector<int> { phrase.front().notes[i - 1] });
-            EXPECT_EQ(phrase[i].startMs, phrase[i - 1].startMs + phrase[i - 1].lengthMs) << t;
-        }
-        EXPECT_EQ(theory::PhraseLength(phrase), phrase.back().startMs + phrase.back().lengthMs);
-    }
-}
-
 // Over both catalogues: notes ascend from the root in the octave of middle C, and their pitch
 // classes are exactly what the windows light.
 TEST(Playback, EveryScaleAndChordSoundsItsOwnPitchClasses)
