@@ -26,7 +26,7 @@ TEST(Pictures, EveryPictureTheCodeNamesIsThereAndDraws)
               // The key signatures' own outlines, used when the music font is missing.
               { "key/treble-clef.svg", { 20, 40 } }, { "key/bass-clef.svg", { 20, 20 } },
               { "key/sharp.svg", { 8, 20 } }, { "key/flat.svg", { 8, 20 } },
-        { "sound/play.svg", { 14, 14 } }, { "sound/unavailable.svg", { 14, 14 } } };
+              { "sound/play.svg", { 14, 14 } }, { "sound/unavailable.svg", { 14, 14 } } };
     QSet<QString> compiled, named;
     for (QDirIterator it(":/pictures", QDirIterator::Subdirectories); it.hasNext();) {
         if (const QString path = it.next(); path.endsWith(".svg"))
