@@ -1,22 +1,17 @@
 #!/usr/bin/env bash
 # The real program under Xvfb: first start at the launcher's default place without writing the
-# settings file, the about window and the help from the launcher's buttons, and a shut-down
-# through cmdClose that ends normally and leaves [Main] in CRLF lines.
+# settings file, the help from its button, and a shut-down through cmdClose that ends normally
+# and leaves [Main] in CRLF lines.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh" "$1"
 
-readonly INFO_BUTTON=7 HELP_BUTTON=6 TOPMOST_BUTTON=5 CLOSE_BUTTON=8
+readonly HELP_BUTTON=6 TOPMOST_BUTTON=5 CLOSE_BUTTON=8
 
 start_program
 main=$(wait_window "Rurized ")
 [ "$(window_position "$main")" = "65 39" ] || fail "first start not at Left 975, Top 585 twips"
 [ ! -e "$ini" ] || fail "the settings file was written at start-up"
 
-click_button "$main" $INFO_BUTTON
-about=$(wait_window "Rurized")
-sleep 0.3
-click_in "$about" 200 100
-wait_no_window "Rurized"
 click_button "$main" $HELP_BUTTON
 wait_window "Rurized ヘルプ" >/dev/null
 

@@ -52,10 +52,7 @@ find_window() {
     shift
     for _ in $(seq $tries); do
         id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
+        [ -z "$id" ] || { echo "$id"; return 0; }
         sleep 0.1
     done
     return 1
@@ -64,15 +61,6 @@ find_window() {
 # Waits for a shown window whose title is exactly $1 and prints its id.
 wait_window() {
     find_window 15 --name "^$1\$" || fail "no window titled '$1'"
-}
-
-# Succeeds when no shown window has the title $1 (after up to five seconds).
-wait_no_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    fail "window '$1' is still shown"
 }
 
 # Prints "X Y" of a window's top-left corner.
@@ -123,11 +111,7 @@ click_button() {
 # finds no such child once the process has ended.
 wait_exit() {
     for _ in $(seq 200); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            status=0
-            wait "$1" || status=$?
-            return 0
-        fi
+        kill -0 "$1" 2>/dev/null || { status=0; wait "$1" || status=$?; return 0; }
         sleep 0.05
     done
     fail "process $1 did not end"

