@@ -21,30 +21,17 @@ const std::pair<const char*, const char*> kKeys[] = { { "Scale", "Cromatic" }, {
     { "Chord", "Matrix6" }, { "Chord", "Top" }, { "Main", "Top" }, { "Main", "WindowFlag" } };
 
 // A writer that gives every key the round's number, behind 増 in Chord, round after round
-// from first until it is killed; returns once it is about to write.
+// from first until it is killed.
 pid_t StartWriter(long first)
 {
-    int ready[2];
-    if (pipe(ready) != 0)
-        return -1;
     const pid_t pid = fork();
-    if (pid == 0) {
-        close(ready[0]);
-        if (write(ready[1], "w", 1) != 1)
-            _exit(2);
-        for (long round = first;; ++round) {
-            for (const auto& [section, key] : kKeys) {
-                const std::string value = (section[0] == 'C' ? "増" : "") + std::to_string(round);
-                if (ini::WriteIni(section, key, value) == 0)
-                    _exit(1);
-            }
+    for (long round = first; pid == 0; ++round) {
+        for (const auto& [section, key] : kKeys) {
+            if (ini::WriteIni(section, key, (section[0] == 'C' ? "増" : "") + std::to_string(round))
+                == 0)
+                _exit(1);
         }
     }
-    close(ready[1]);
-    char said = 0;
-    if (read(ready[0], &said, 1) != 1)
-        ADD_FAILURE() << "the writer did not start";
-    close(ready[0]);
     return pid;
 }
 
