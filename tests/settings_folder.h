@@ -30,14 +30,15 @@ public:
 
     std::filesystem::path File() const { return std::filesystem::path(path_) / "Rurized.ini"; }
 
-    // The settings file's bytes, CRLF line ends and all; "" when there is none.
-    std::string Text() const
+    // A file's bytes, CRLF line ends and all; "" when there is none.
+    static std::string Bytes(const std::filesystem::path& file)
     {
-        std::ifstream in(File(), std::ios::binary);
+        std::ifstream in(file, std::ios::binary);
         std::ostringstream bytes;
         bytes << in.rdbuf();
         return bytes.str();
     }
+    std::string Text() const { return Bytes(File()); }
 
     void Write(const std::string& bytes) const { std::ofstream(File(), std::ios::binary) << bytes; }
 

@@ -24,46 +24,6 @@ public:
     std::vector<theory::Phrase> played;
 };
 
-class WindowTest : public testing::Test {
-protected:
-    WindowTest() { RegisterWindows(registry, player); }
-
-    // Loads a window as the launcher does: hidden, running its load.
-    template <class Window> Window* Load(WindowId id)
-    {
-        auto* window = registry.TouchAs<Window>(id);
-        EXPECT_NE(window, nullptr);
-        return window;
-    }
-
-    // The keys of one section of the settings file in their written order, "key=value" each.
-    std::vector<std::string> Section(const std::string& name) const
-    {
-        std::vector<std::string> lines;
-        bool inside = false;
-        std::string text = settings.Text();
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string::npos)
-                end = text.size();
-            std::string line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!line.empty() && line.front() == '[')
-                inside = line == "[" + name + "]";
-            else if (inside && !line.empty())
-                lines.push_back(line);
-            start = end + 1;
-        }
-        return lines;
-    }
-
-    SettingsFolder settings;
-    RecordingPlayer player;
-    WindowRegistry registry;
-};
-
 // A window's control by its objectName, as a user's tools find it: "vsbRoot", "lblNote(4)".
 template <class Control = QWidget> Control* Find(const QWidget* window, const QString& name)
 {
@@ -78,6 +38,23 @@ template <class Control = QWidget> Control* Find(const QWidget* window, const ch
     return Find<Control>(window, ui::ArrayName(name, index));
 }
 
+class WindowTest : public testing::Test {
+protected:
+    WindowTest() { RegisterWindows(registry, player); }
+
+    // Loads a window as the launcher does: hidden, running its load.
+    template <class Window> Window* Load(WindowId id)
+    {
+        auto* window = registry.TouchAs<Window>(id);
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+
+    SettingsFolder settings;
+    RecordingPlayer player;
+    WindowRegistry registry;
+};
+
 // GoogleTest prints a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
@@ -86,3 +63,9 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 // A label's background colour as the user sees it.
 inline QColor Background(const QWidget* label) { return label->palette().color(QPalette::Window); }
+
+// A label's text as a musician reads it: without the padding of two-character cells.
+inline QString Name(const QWidget* label)
+{
+    return static_cast<const QLabel*>(label)->text().remove(QChar(0x3000)).trimmed();
+}

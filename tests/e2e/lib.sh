@@ -52,10 +52,7 @@ find_window() {
     shift
     for _ in $(seq $tries); do
         id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
+        [ -z "$id" ] || { echo "$id"; return 0; }
         sleep 0.1
     done
     return 1
@@ -66,15 +63,6 @@ wait_window() {
     find_window 15 --name "^$1\$" || fail "no window titled '$1'"
 }
 
-# Succeeds when no shown window has the title $1 (after up to five seconds).
-wait_no_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    fail "window '$1' is still shown"
-}
-
 # Prints "X Y" of a window's top-left corner.
 window_position() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
@@ -82,7 +70,6 @@ window_position() {
     echo "$X $Y"
 }
 
-# Clicks the point (dx, dy) of a window.
 # Moves the pointer to screen point ($1, $2). xdotool's --sync waits for the pointer to move,
 # which never happens when it is already there, so skip the move then.
 move_to() {
@@ -91,6 +78,7 @@ move_to() {
     [ "$X" = "$1" ] && [ "$Y" = "$2" ] || xdotool mousemove --sync "$1" "$2"
 }
 
+# Clicks the point (dx, dy) of a window.
 click_in() {
     local x y
     read -r x y < <(window_position "$1")
@@ -98,23 +86,6 @@ click_in() {
     xdotool click 1
 }
 
-# Holds button $2 down at the point ($3, $4) of window $1, moves it through the points that
-# follow, one pair at a time, and lets go at the last one.
-draw_in() {
-    local window=$1 button=$2 x y
-    read -r x y < <(window_position "$window")
-    shift 2
-    move_to $((x + $1 * zoom)) $((y + $2 * zoom))
-    xdotool mousedown "$button"
-    shift 2
-    while [ $# -ge 2 ]; do
-        move_to $((x + $1 * zoom)) $((y + $2 * zoom))
-        shift 2
-    done
-    xdotool mouseup "$button"
-}
-
-# Clicks launcher button number $2 (0 for cmdScale ... 8 for cmdClose) of launcher window $1.
 # Drags with the left button from screen point ($1, $2) to ($3, $4) in small steps, as a hand
 # would, and lets the drop target answer before letting go.
 drag_between() {
@@ -130,6 +101,7 @@ drag_between() {
     xdotool mouseup 1
 }
 
+# Clicks launcher button number $2 (0 for cmdScale ... 8 for cmdClose) of launcher window $1.
 click_button() {
     click_in "$1" $((33 * $2 + 16)) 16
 }
@@ -139,27 +111,10 @@ click_button() {
 # finds no such child once the process has ended.
 wait_exit() {
     for _ in $(seq 200); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            status=0
-            wait "$1" || status=$?
-            return 0
-        fi
+        kill -0 "$1" 2>/dev/null || { status=0; wait "$1" || status=$?; return 0; }
         sleep 0.05
     done
     fail "process $1 did not end"
-}
-
-# Prints one section of the settings file, heading and keys, without the CR line ends.
-section() {
-    tr -d '\r' <"$ini" | awk -v heading="[$1]" '
-        $0 == heading { inside = 1; print; next }
-        /^\[/ { inside = 0 }
-        inside'
-}
-
-# Prints the colour of screen point ($1, $2) as "r,g,b".
-pixel() {
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
 }
 
 # Starts a private PulseAudio server with one null sink named $1 for the program to play into;

@@ -4,10 +4,10 @@
 #include "sound/pitch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <vector>

@@ -39,13 +39,11 @@ TEST(Playback, WhatEachControlPlays)
     };
     const Case cases[] = {
         { "C Ionian", theory::ScalePhrase(0, 0), { 60, 62, 64, 65, 67, 69, 71, 72 } },
-        { "B Ionian starts on B4", theory::ScalePhrase(11, 0),
-            { 71, 73, 75, 76, 78, 80, 82, 83 } },
+        { "B Ionian starts on B4", theory::ScalePhrase(11, 0), { 71, 73, 75, 76, 78, 80, 82, 83 } },
         { "D Pentatonic minor", theory::ScalePhrase(2, 22), { 62, 65, 67, 69, 72, 74 } },
         { "C Diminished, eight notes", theory::ScalePhrase(0, 18),
             { 60, 62, 63, 65, 66, 68, 69, 71, 72 } },
-        { "C major", theory::ChordPhrase(0, FindChordType("major")),
-            { 60, 64, 67, 60, 64, 67 } },
+        { "C major", theory::ChordPhrase(0, FindChordType("major")), { 60, 64, 67, 60, 64, 67 } },
         { "C7(9): the ninth above the octave", theory::ChordPhrase(0, FindChordType("7(9)")),
             { 60, 64, 67, 70, 74, 60, 64, 67, 70, 74 } },
         { "A m7(11)", theory::ChordPhrase(9, FindChordType("m7(11)")),
@@ -57,10 +55,8 @@ TEST(Playback, WhatEachControlPlays)
         { "N.C.", theory::ChordPhrase(0, theory::kNoChord), {} },
         { "key of C", theory::KeyChordPhrase(7, false), { 60, 64, 67, 60, 64, 67 } },
         { "key of A minor", theory::KeyChordPhrase(7, true), { 69, 72, 76, 69, 72, 76 } },
-        { "key of E (four sharps)", theory::KeyChordPhrase(3, false),
-            { 64, 68, 71, 64, 68, 71 } },
-        { "key of C♭ minor: A♭m", theory::KeyChordPhrase(14, true),
-            { 68, 71, 75, 68, 71, 75 } },
+        { "key of E (four sharps)", theory::KeyChordPhrase(3, false), { 64, 68, 71, 64, 68, 71 } },
+        { "key of C♭ minor: A♭m", theory::KeyChordPhrase(14, true), { 68, 71, 75, 68, 71, 75 } },
         { "outside the catalogue", theory::ScalePhrase(0, 24), {} },
     };
     for (const Case& c : cases)
@@ -83,7 +79,8 @@ TEST(Playback, EveryScaleAndChordSoundsItsOwnPitchClasses)
             const std::vector<int> notes = theory::ChordNotes(root, t);
             EXPECT_EQ(notes.front(), 60 + root);
             EXPECT_TRUE(std::adjacent_find(notes.begin(), notes.end(), std::greater_equal<>())
-                == notes.end()) << t;
+                == notes.end())
+                << t;
             EXPECT_EQ(PitchClasses(notes), theory::ChordPitchMask(root, t)) << t;
         }
     }
