@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         }
         out.openPort(port);
         const auto send = [&out](std::vector<unsigned char> message) { out.sendMessage(&message); };
-        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the connection settles
+        std::this_thread::sleep_for(std::chrono::milliseconds(500)); // JACK makes the connection some cycles later
         for (int i = 2; i < argc; ++i) {
             const std::string step = argv[i];
             const std::string verb = step.substr(0, step.find(':'));
