@@ -36,6 +36,8 @@ const Module& TheModule()
             = reinterpret_cast<rurized_load_synth_t*>(::dlsym(handle, "rurized_load_synth"));
         module.openPorts
             = reinterpret_cast<rurized_open_ports_t*>(::dlsym(handle, "rurized_open_ports"));
+        if (!module.loadSynth || !module.openPorts)
+            module.why = path + ": not the engines module of this program";
     });
     return module;
 }
