@@ -73,17 +73,6 @@ TEST_F(KeyWindow, EachKeyShowsItsDominantAndSubdominantWhicheverBarChoosesIt)
     EXPECT_TRUE(Label("imgMainKey")->pixmap().isNull());
     window->show();
     EXPECT_TRUE(Shows(Clef::Treble, 7, 6, 8));
-    // Text and background per name: light cyan and cyan on navy, green on dark green, light
-    // yellow on dark red.
-    const std::pair<QColor, QColor> colours[] = { { QColor(128, 255, 255), QColor(0, 0, 64) },
-        { QColor(0, 255, 255), QColor(0, 0, 64) }, { QColor(0, 255, 0), QColor(0, 64, 0) },
-        { QColor(0, 255, 0), QColor(0, 64, 0) }, { QColor(255, 255, 128), QColor(64, 0, 0) },
-        { QColor(255, 255, 128), QColor(64, 0, 0) } };
-    for (int i = 0; i < 6; ++i) {
-        const QPalette palette = Label(QStringLiteral("lblKDS(%1)").arg(i))->palette();
-        EXPECT_EQ(palette.color(QPalette::WindowText), colours[i].first) << i;
-        EXPECT_EQ(palette.color(QPalette::Window), colours[i].second) << i;
-    }
     for (auto [clef, chooser] :
         { std::pair { 0, "vsbUpDown" }, { 0, "vsbCb" }, { 1, "vsbUpDown" } }) {
         Bar("vsbClef")->setValue(clef);

@@ -1,5 +1,5 @@
 // Every window can be used from the keyboard: its buttons and scroll bars take the focus with
-// Tab, its picture buttons say what they do, and Ctrl+C copies what it shows.
+// Tab, its picture buttons show a picture and say what they do, and Ctrl+C copies what it shows.
 #include "window_fixture.h"
 
 #include "shell/frmMain.h"
@@ -28,6 +28,8 @@ TEST_F(Keyboard, EveryControlIsReachableAndEveryPictureButtonExplainsItself)
             EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << name;
             const bool picture = button->text().isEmpty() && !button->isCheckable();
             EXPECT_TRUE(!picture || !button->toolTip().isEmpty()) << name;
+            const bool penColour = window == registry.Loaded(WindowId::Memo); // its face is the pen
+            EXPECT_TRUE(!picture || penColour || !button->icon().isNull()) << name;
             EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
         }
         for (QScrollBar* bar : window->findChildren<QScrollBar*>()) {

@@ -2,9 +2,7 @@
 
 #include "shell/frmAuthor.h"
 #include "shell/frmMain.h"
-#include "shell/help.h"
 
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -130,30 +128,17 @@ TEST_F(Launcher, AlwaysOnTop)
     EXPECT_EQ(again.Loaded(WindowId::Search), nullptr); // dialogs follow when they open
 }
 
-// The about window fades from white to black and closes on a click anywhere; the help opens in
-// its own window, which goes with the launcher.
-TEST_F(Launcher, AboutAndHelp)
+// The about window closes on a click on its button or anywhere in it.
+TEST(About, ClosesOnAClick)
 {
     for (const char* target : { "cmdOK", "frmAuthor" }) {
         auto* about = new frmAuthor;
         about->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<frmAuthor> alive(about);
         about->show();
-        EXPECT_EQ(Background(about), QColor(Qt::white));
-        QElapsedTimer clock;
-        clock.start();
-        while (about->FadeStep != 6 && clock.elapsed() < 5000)
-            QTest::qWait(10);
-        EXPECT_EQ(Background(about), QColor(Qt::black));
         QWidget* clicked = about->objectName() == target ? about : Find(about, target);
         QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(5, 5));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(alive.isNull()) << target;
     }
-    Start();
-    Click("cmdHelp");
-    ASSERT_NE(HelpViewer(), nullptr);
-    EXPECT_TRUE(HelpViewer()->isVisible());
-    launcher->close();
-    EXPECT_FALSE(HelpViewer() && HelpViewer()->isVisible());
 }

@@ -1,21 +1,15 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/style.h"
 #include "shell/units.h"
 #include "theory/chords.h"
 #include "theory/keys.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QRawFont>
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
@@ -40,20 +34,6 @@ TEST(Ui, TwipsColoursAndFonts)
     EXPECT_EQ(ui::PGothicFont(9).families(), QStringList { "IPAPGothic" });
     EXPECT_FALSE(QRawFont::fromFont(ui::PGothicFont(9)).supportsCharacter(0x1D11E)); // 𝄞
     EXPECT_TRUE(QFontMetrics(ui::PGothicFont(9)).inFontUcs4(0x1D11E));
-}
-
-TEST(Ui, DropDownPopupsLookLikeTheirList)
-{
-    QWidget window;
-    window.setFont(ui::PGothicFont(9)); // a window's own face is not the list's
-    QComboBox* list = ui::DropDown(&window, "cmbTest", QRect(0, 0, 1500, 300), 0x004000, 0x00FF00);
-    list->addItems({ "Ionian", "Dorian" });
-    list->showPopup();
-    const QPalette popup = list->view()->palette();
-    EXPECT_EQ(list->view()->font().family(), ui::GothicFont(9).family());
-    EXPECT_EQ(popup.color(QPalette::Base), QColor(0, 64, 0));
-    EXPECT_EQ(popup.color(QPalette::Text), QColor(0, 255, 0));
-    list->hidePopup();
 }
 
 // Every chord name and minor key name with an "m", drawn in the monospaced Gothic at 1x and 2x
@@ -95,37 +75,6 @@ TEST(Ui, EveryMinorChordNameShowsItsMsStems)
                     << text.toStdString() << " at " << ratio << "x, +" << step << "/16 px";
             }
         }
-    }
-}
-
-// A focused scroll bar is framed in yellow, which reads on the windows' dark backgrounds, and its
-// thumb is navy on the pale groove.
-TEST(Ui, ScrollBarsShowTheirFocusAndThumb)
-{
-    ui::SetProgramStyle();
-    QScrollBar bar(Qt::Vertical);
-    bar.setGeometry(0, 0, 17, 89);
-    bar.setRange(0, 11);
-    bar.setValue(11);
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = Qt::Vertical;
-    option.maximum = 11;
-    option.sliderPosition = option.sliderValue = 11;
-    option.singleStep = option.pageStep = 1;
-    option.subControls = QStyle::SC_All;
-    const QRect thumb = QApplication::style()->subControlRect(
-        QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
-    for (bool focused : { false, true }) {
-        option.state
-            = QStyle::State_Enabled | (focused ? QStyle::State_HasFocus : QStyle::State_None);
-        QImage image(bar.size(), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        QApplication::style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
-        painter.end();
-        EXPECT_EQ(image.pixelColor(0, 44) == QColor(255, 255, 0), focused);
-        EXPECT_EQ(image.pixelColor(thumb.center()), QColor(0, 0, 64));
     }
 }
 
