@@ -46,12 +46,3 @@ TEST(Keys, NamesAndNeighboursFollowTheCircleOfFifths)
     EXPECT_EQ(theory::DominantKey(0), 11);
     EXPECT_EQ(theory::SubdominantKey(14), 3);
 }
-
-TEST(Keys, ChromaticPositions)
-{
-    const int fromPosition[] = { 14, 2, 9, 4, 11, 6, 13, 1, 8, 3, 10, 5, 12, 0, 7 };
-    for (int position = 0; position < theory::kKeyCount; ++position)
-        EXPECT_EQ(theory::KeyFromChromatic(position), fromPosition[position]);
-    EXPECT_EQ(theory::KeyFromChromatic(15), -1);
-    EXPECT_EQ(theory::KeyFromChromatic(-1), -1);
-}
