@@ -163,14 +163,6 @@ SpelledNote KeyRoot(PitchClass root, std::span<const Interval> notes)
     return Accidentals(other, notes) < Accidentals(mixed, notes) ? other : mixed;
 }
 
-std::string NoteNames(SpellingMode mode)
-{
-    std::string names;
-    for (int k = 0; k < kCellCount; ++k)
-        names += NoteCell(mode, k);
-    return names;
-}
-
 std::string_view Trimmed(std::string_view text)
 {
     for (;;) {
@@ -181,18 +173,6 @@ std::string_view Trimmed(std::string_view text)
         else
             return text;
     }
-}
-
-std::size_t Utf8PrefixBytes(std::string_view text, std::size_t n)
-{
-    std::size_t bytes = 0;
-    for (std::size_t chars = 0; chars < n && bytes < text.size(); ++chars) {
-        ++bytes;
-        // Continuation bytes (10xxxxxx) belong to the character just started.
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-            ++bytes;
-    }
-    return bytes;
 }
 
 } // namespace theory

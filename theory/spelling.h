@@ -50,10 +50,6 @@ std::string_view NoteName(SpellingMode mode, PitchClass pc);
 // "D♭", "E＃" 5, "B𝄫" 9); nullopt for anything else ("", "x", "C#", "C　").
 std::optional<PitchClass> NotePitchClass(std::string_view name);
 
-// The whole table as one text of 37 two-character cells (74 characters): the stored form the
-// windows read by cell. Empty outside the four modes.
-std::string NoteNames(SpellingMode mode);
-
 // A note as a musician writes it: a letter (0 C, 1 D, ... 6 B) and its alteration in
 // semitones (-2 double flat, -1 flat, 0 natural, 1 sharp, 2 double sharp).
 struct SpelledNote {
@@ -85,8 +81,5 @@ SpelledNote KeyRoot(PitchClass root, std::span<const Interval> notes);
 
 // A name without its padding: trailing U+0020 and U+3000 removed ("C　" -> "C").
 std::string_view Trimmed(std::string_view text);
-
-// The byte length of the first n characters of a UTF-8 text (all of it when shorter).
-std::size_t Utf8PrefixBytes(std::string_view text, std::size_t n);
 
 } // namespace theory
