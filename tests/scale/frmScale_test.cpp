@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
-#include <set>
 
 namespace {
 
@@ -49,19 +48,16 @@ TEST_F(ScaleWindow, ShowsTheScaleOnTheRoot)
     EXPECT_EQ(Row(), "C＃ D E F G G＃ A＃ B oooooooo");
 }
 
-// The spelling cycles through four modes with a picture each and is written only at close; a
-// stored one is restored and an unusable one falls back to sharps.
+// The spelling cycles through four modes and is written only at close; a stored one is restored
+// and an unusable one falls back to sharps.
 TEST_F(ScaleWindow, SpellingCyclesFourModesAndIsKept)
 {
     Find<QScrollBar>(scale, "vsbRoot")->setValue(5); // F＃
-    std::set<qint64> pictures;
     for (const char* row : { "G♭ A♭ B♭ B D♭ E♭ F -", "F＃ G＃ A＃ B C＃ D＃ E＃ -",
              "F＃ A♭ B♭ B C＃ E♭ F -", "F＃ G＃ A＃ B C＃ D＃ F -" }) {
         Spell();
         EXPECT_EQ(Row(), QString(row) + " ooooooo.");
-        pictures.insert(Find<QPushButton>(scale, "cmdOption")->icon().cacheKey());
     }
-    EXPECT_EQ(pictures.size(), 4u);
     Spell();
     Spell();
     EXPECT_EQ(ini::ReadIni("Scale", "Cromatic"), "");

@@ -1,6 +1,5 @@
 #include "window_fixture.h"
 
-#include "shell/frmAuthor.h"
 #include "shell/frmMain.h"
 
 #include <QPushButton>
@@ -126,19 +125,4 @@ TEST_F(Launcher, AlwaysOnTop)
     EXPECT_TRUE(TopMost(&restarted));
     EXPECT_TRUE(TopMost(again.Loaded(WindowId::Chord)));
     EXPECT_EQ(again.Loaded(WindowId::Search), nullptr); // dialogs follow when they open
-}
-
-// The about window closes on a click on its button or anywhere in it.
-TEST(About, ClosesOnAClick)
-{
-    for (const char* target : { "cmdOK", "frmAuthor" }) {
-        auto* about = new frmAuthor;
-        about->setAttribute(Qt::WA_DeleteOnClose);
-        QPointer<frmAuthor> alive(about);
-        about->show();
-        QWidget* clicked = about->objectName() == target ? about : Find(about, target);
-        QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(5, 5));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(alive.isNull()) << target;
-    }
 }

@@ -110,12 +110,6 @@ TEST(Chords, CatalogueInvariants)
     std::set<std::string_view> tension;
     for (int t = 1; t < theory::kChordTypeCount; ++t) {
         SCOPED_TRACE(theory::ChordListText(t));
-        const auto slots = theory::ChordSlots(t);
-        ASSERT_GE(slots.size(), 3u);
-        ASSERT_LE(slots.size(), 5u);
-        EXPECT_EQ(slots[0], 0); // every chord lights its root
-        for (std::size_t i = 1; i < slots.size(); ++i)
-            EXPECT_LT(slots[i - 1], slots[i]);
         const std::uint32_t mask = theory::LitSlotMask(t);
         for (int s = theory::kFirstTensionSlot; s < theory::kMatrixSlots; ++s) {
             const int source = theory::MatrixSlots[static_cast<std::size_t>(s)].source;
