@@ -2,6 +2,7 @@
 
 #include "key/frmKey.h"
 #include "key/keypainter.h"
+#include "theory/keys.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -27,14 +28,15 @@ protected:
         return names;
     }
 
-    // Whether the three pictures show keys main, dominant and subdominant of the clef.
-    bool Shows(Clef clef, int main, int dominant, int subdominant) const
+    // Whether the three pictures show key k, its dominant and its subdominant on the clef.
+    bool ShowsThePicturesOf(int k, Clef clef) const
     {
-        const std::pair<const char*, int> pictures[] = { { "imgMainKey", main },
-            { "imgDominant", dominant }, { "imgSubdominant", subdominant } };
-        for (const auto& [name, k] : pictures) {
+        const std::pair<const char*, int> pictures[] = { { "imgMainKey", k },
+            { "imgDominant", theory::DominantKey(k) },
+            { "imgSubdominant", theory::SubdominantKey(k) } };
+        for (const auto& [name, key] : pictures) {
             if (Label(name)->pixmap().toImage()
-                != keypainter::Paint(clef, k, window->devicePixelRatioF()).toImage())
+                != keypainter::Paint(clef, key, window->devicePixelRatioF()).toImage())
                 return false;
         }
         return true;
@@ -45,46 +47,42 @@ protected:
     std::unique_ptr<frmKey> window = std::make_unique<frmKey>(player);
 };
 
-// A key, its dominant and subdominant, as read off a circle of fifths.
-struct KeyRow {
-    int k; // vsbUpDown
-    int tonic; // vsbCb
+// Key k's names on the circle of fifths: itself, its dominant, its subdominant, each major and
+// relative minor.
+QStringList NamesOf(int k)
+{
     QStringList names;
-    int dominant;
-    int subdominant;
-};
-const KeyRow kKeys[] = {
-    { 7, 14, { "C　", "A　m", "G　", "E　m", "F　", "D　m" }, 6, 8 },
-    // C♯'s dominant G♯ would need eight sharps: A♭ major with four flats instead.
-    { 0, 13, { "C＃", "A＃m", "A♭", "F　m", "F＃", "D＃m" }, 11, 1 },
-    // C♭'s subdominant F♭ would need eight flats: E major with four sharps instead.
-    { 14, 0, { "C♭", "A♭m", "G♭", "E♭m", "E　", "C＃m" }, 13, 3 },
-    { 1, 7, { "F＃", "D＃m", "C＃", "A＃m", "B　", "G＃m" }, 0, 2 }, // no wrapping at F♯
-    { 9, 2, { "B♭", "G　m", "F　", "D　m", "E♭", "C　m" }, 8, 10 },
-};
+    for (int key : { k, theory::DominantKey(k), theory::SubdominantKey(k) }) {
+        const theory::KeyName& name = theory::KeyNames[static_cast<std::size_t>(key)];
+        names << ui::Utf8(name.major) << ui::Utf8(name.minor);
+    }
+    return names;
+}
+
+// Each key's place on the tonic bar, which falls by name from C♭ at the top to C♯ and C.
+const int kTonicPlace[theory::kKeyCount] = { 13, 7, 1, 9, 3, 11, 5, 14, 8, 2, 10, 4, 12, 6, 0 };
 
 } // namespace
 
-// Hidden, the window has drawn no picture yet; its first show draws them. Each key shows its
+// Hidden, the window has drawn no picture yet; its first show draws them. Every key shows its
 // dominant and subdominant whichever bar chooses it, on either clef; nothing of it is kept.
 TEST_F(KeyWindow, EachKeyShowsItsDominantAndSubdominantWhicheverBarChoosesIt)
 {
-    EXPECT_EQ(Names(), kKeys[0].names);
+    EXPECT_EQ(Names(), NamesOf(7)); // C
     EXPECT_TRUE(Label("imgMainKey")->pixmap().isNull());
     window->show();
-    EXPECT_TRUE(Shows(Clef::Treble, 7, 6, 8));
+    EXPECT_TRUE(ShowsThePicturesOf(7, Clef::Treble));
     for (auto [clef, chooser] :
         { std::pair { 0, "vsbUpDown" }, { 0, "vsbCb" }, { 1, "vsbUpDown" } }) {
         Bar("vsbClef")->setValue(clef);
-        for (const KeyRow& row : kKeys) {
-            Bar("vsbUpDown")->setValue(3); // a key in no row, so every bar really moves
-            Bar(chooser)->setValue(chooser == std::string("vsbCb") ? row.tonic : row.k);
-            SCOPED_TRACE(testing::Message() << chooser << " clef " << clef << " key " << row.k);
-            EXPECT_EQ(Names(), row.names);
-            EXPECT_EQ(Bar("vsbUpDown")->value(), row.k);
-            EXPECT_EQ(Bar("vsbCb")->value(), row.tonic);
-            EXPECT_TRUE(
-                Shows(clef ? Clef::Bass : Clef::Treble, row.k, row.dominant, row.subdominant));
+        for (int k = 0; k < theory::kKeyCount; ++k) {
+            Bar("vsbUpDown")->setValue((k + 5) % theory::kKeyCount); // so every bar really moves
+            Bar(chooser)->setValue(chooser == std::string("vsbCb") ? kTonicPlace[k] : k);
+            SCOPED_TRACE(testing::Message() << chooser << " clef " << clef << " key " << k);
+            EXPECT_EQ(Names(), NamesOf(k));
+            EXPECT_EQ(Bar("vsbUpDown")->value(), k);
+            EXPECT_EQ(Bar("vsbCb")->value(), kTonicPlace[k]);
+            EXPECT_TRUE(ShowsThePicturesOf(k, clef ? Clef::Bass : Clef::Treble));
         }
     }
     window->close();
