@@ -1,4 +1,3 @@
-#include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/units.h"
 
@@ -6,10 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QLabel>
 #include <QRawFont>
-#include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -34,20 +30,4 @@ TEST(Ui, TwipsColoursAndFonts)
     EXPECT_EQ(ui::PGothicFont(9).families(), QStringList { "IPAPGothic" });
     EXPECT_FALSE(QRawFont::fromFont(ui::PGothicFont(9)).supportsCharacter(0x1D11E)); // 𝄞
     EXPECT_TRUE(QFontMetrics(ui::PGothicFont(9)).inFontUcs4(0x1D11E));
-}
-
-// A caption measures its text only when its window shows, and then widens to fit it; a caption
-// that fits keeps its width.
-TEST(Ui, CaptionsWidenToTheirTextWhenTheirWindowShows)
-{
-    QWidget window;
-    QLabel* cramped = ui::Caption(
-        &window, "lblCramped", "Harmonic Minor Perfect 5th Below", QRect(0, 0, 300, 255));
-    QLabel* roomy = ui::Caption(&window, "lblRoomy", "Key", QRect(0, 300, 1500, 255));
-    EXPECT_EQ(cramped->width(), 20);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_GT(cramped->width(), 20);
-    EXPECT_GE(cramped->width(), cramped->sizeHint().width());
-    EXPECT_EQ(roomy->width(), 100);
 }
