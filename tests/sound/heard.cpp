@@ -1,79 +1,49 @@
-// Reads a recording (raw signed 16-bit mono at 44100 Hz) of chords that play buttons started:
-// prints, a line per chord, the notes heard one by one as it breaks upward, and fails when a
-// ringing chord drops out. Usage: heard RECORDING NOTES_PER_CHORD
+// Reads a recording (raw signed 16-bit mono at 44100 Hz) of triads that play buttons started:
+// prints, a line per chord, the three notes heard one by one as it breaks upward, and fails
+// when a ringing chord drops out. Usage: heard RECORDING
 #include "sound/pitch.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <numeric>
 #include <vector>
-
-namespace {
-
-constexpr int kRate = 44100;
-constexpr std::size_t kBlock = kRate / 200; // 5 ms, a cycle of the lowest note listened for
-
-double Rms(const float* samples, std::size_t count)
-{
-    double sum = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        sum += samples[i] * samples[i];
-    return std::sqrt(sum / static_cast<double>(count));
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3)
+    if (argc != 2)
         return 2;
-    std::ifstream file(argv[1], std::ios::binary);
-    const std::vector<char> bytes { std::istreambuf_iterator<char>(file), {} };
-    std::vector<float> samples(bytes.size() / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        std::int16_t value;
-        std::copy_n(&bytes[2 * i], 2, reinterpret_cast<char*>(&value));
-        samples[i] = static_cast<float>(value) / 32768.f;
-    }
-    const auto notes = static_cast<std::size_t>(std::atoi(argv[2]));
+    constexpr int kRate = 44100;
+    constexpr std::size_t kBlock = kRate / 200; // 5 ms, a cycle of the lowest note listened for
+    std::vector<std::int16_t> raw(std::filesystem::file_size(argv[1]) / 2);
+    std::ifstream(argv[1], std::ios::binary)
+        .read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(2 * raw.size()));
+    const std::vector<float> samples(raw.begin(), raw.end());
+    // Under a thousandth of full scale, as a root mean square over the block from sample at.
+    const auto silent = [&samples](std::size_t at) {
+        const float* block = &samples[at];
+        return std::sqrt(std::inner_product(block, block + kBlock, block, 0.0) / kBlock) < 32768e-3;
+    };
 
-    // A phrase starts where sound rises after at least a third of a second of silence.
-    constexpr double kSilence = 1e-3;
-    std::vector<std::size_t> onsets;
+    // A chord starts where sound rises after at least a third of a second of silence, rings a
+    // second, then breaks upward a note every quarter second; one the recording cuts short is
+    // not read.
     std::size_t quiet = kRate;
-    for (std::size_t at = 0; at + kBlock <= samples.size(); at += kBlock) {
-        if (Rms(&samples[at], kBlock) >= kSilence) {
-            if (quiet >= kRate / 3)
-                onsets.push_back(at);
-            quiet = 0;
-        } else {
-            quiet += kBlock;
-        }
-    }
-    if (onsets.empty()) {
-        std::puts("silence");
-        return 1;
-    }
-    for (std::size_t onset : onsets) {
-        const std::size_t end = onset + kRate * (1000 + 250 * notes + 250) / 1000;
-        if (end > samples.size()) {
-            std::puts("a phrase cut short by the end of the recording");
-            return 1;
-        }
-        // The chord rings for a second: a dropout is a block of silence inside it.
-        for (std::size_t at = onset; at + kBlock <= onset + kRate * 95 / 100; at += kBlock) {
-            if (Rms(&samples[at], kBlock) < kSilence) {
-                std::printf("dropout %zu ms after an onset\n", (at - onset) * 1000 / kRate);
+    for (std::size_t at = 0; at + kRate * 2 <= samples.size(); at += kBlock) {
+        const bool starts = !silent(at) && quiet >= kRate / 3;
+        quiet = silent(at) ? quiet + kBlock : 0;
+        if (!starts)
+            continue;
+        // A dropout is a block of silence while the chord rings.
+        for (std::size_t block = at; block < at + kRate * 95 / 100; block += kBlock) {
+            if (silent(block)) {
+                std::printf("dropout %zu ms after an onset\n", (block - at) * 1000 / kRate);
                 return 1;
             }
         }
-        for (std::size_t i = 0; i < notes; ++i) {
-            const std::size_t from = onset + kRate * (1040 + 250 * i) / 1000;
-            const std::span<const float> step(&samples[from], kRate * 190 / 1000);
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::span step(&samples[at + kRate * (1040 + 250 * i) / 1000], kRate * 19 / 100);
             std::printf("%s%d", i ? " " : "", HeardNote(step, kRate));
         }
         std::puts("");
