@@ -29,17 +29,13 @@ for run in $(seq "$runs"); do
     [ $((run % 2)) = 0 ] || rm -f "$ini"
     start_program
     main=$(wait_window "Rurized ")
-    click_button "$main" $HELP_BUTTON
-    wait_window "Rurized ヘルプ" >/dev/null
-    click_button "$main" $SCALE_BUTTON
-    wait_window ScaleView >/dev/null
-    click_button "$main" $KEY_BUTTON
-    wait_window RavAvud >/dev/null
-    click_button "$main" $MEMO_BUTTON
-    wait_window MemoPad >/dev/null
-    click_button "$main" $REFERENCE_BUTTON
-    wait_window ReferenceBook >/dev/null
-    click_button "$main" $CHORD_BUTTON # last, so that nothing covers its note cells
+    # The chord window last, so that nothing covers its note cells.
+    for window in "$HELP_BUTTON Rurized ヘルプ" "$SCALE_BUTTON ScaleView" "$KEY_BUTTON RavAvud" \
+        "$MEMO_BUTTON MemoPad" "$REFERENCE_BUTTON ReferenceBook"; do
+        click_button "$main" "${window%% *}"
+        wait_window "${window#* }" >/dev/null
+    done
+    click_button "$main" $CHORD_BUTTON
     chord=$(wait_window VozuvIver)
     read -r cx cy < <(window_position "$chord")
     click_in "$chord" 363 60 # cmdSarch

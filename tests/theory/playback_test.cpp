@@ -29,7 +29,9 @@ std::uint16_t PitchClasses(const std::vector<int>& notes)
 
 } // namespace
 
-// What each control plays, as a musician would write it down (MIDI 60 is C4).
+// A chord sounds together, then broken upward, an add9 with its ninth as a second; a key's
+// minor is its relative minor's tonic triad, however it is spelled (MIDI 60 is C4). The windows'
+// tests hear the rest from the play buttons.
 TEST(Playback, WhatEachControlPlays)
 {
     struct Case {
@@ -38,16 +40,9 @@ TEST(Playback, WhatEachControlPlays)
         std::vector<int> notes;
     };
     const Case cases[] = {
-        { "C Ionian", theory::ScalePhrase(0, 0), { 60, 62, 64, 65, 67, 69, 71, 72 } },
-        { "B Ionian starts on B4", theory::ScalePhrase(11, 0), { 71, 73, 75, 76, 78, 80, 82, 83 } },
         { "C major", theory::ChordPhrase(0, FindChordType("major")), { 60, 64, 67, 60, 64, 67 } },
-        { "C7(9): the ninth above the octave", theory::ChordPhrase(0, FindChordType("7(9)")),
-            { 60, 64, 67, 70, 74, 60, 64, 67, 70, 74 } },
         { "C add9: the ninth as a second", theory::ChordPhrase(0, FindChordType("add9")),
             { 60, 62, 64, 67, 60, 62, 64, 67 } },
-        { "N.C.", theory::ChordPhrase(0, theory::kNoChord), {} },
-        { "key of C", theory::KeyChordPhrase(7, false), { 60, 64, 67, 60, 64, 67 } },
-        { "key of A minor", theory::KeyChordPhrase(7, true), { 69, 72, 76, 69, 72, 76 } },
         { "key of C♭ minor: A♭m", theory::KeyChordPhrase(14, true), { 68, 71, 75, 68, 71, 75 } },
         { "outside the catalogue", theory::ScalePhrase(0, 24), {} },
     };
