@@ -25,20 +25,6 @@ std::vector<int> StepsOf(const std::string& notes, Clef clef)
     return steps;
 }
 
-// Whether any pixel of a rectangle given in logical pixels is dark.
-bool InkIn(const QImage& image, QRectF logical)
-{
-    const qreal ratio = image.devicePixelRatio();
-    const QRect device = QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
-    for (int y = device.top(); y <= device.bottom(); ++y) {
-        for (int x = device.left(); x <= device.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 160)
-                return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 TEST(KeyPainter, AccidentalsSitOnTheirStandardStaffPositions)
@@ -80,26 +66,5 @@ TEST(KeyPainter, PicturesAre93By74LogicalPixelsOnAnyScreen)
         const QPixmap picture = keypainter::Paint(Clef::Treble, 7, ratio);
         EXPECT_EQ(picture.size(), device) << ratio;
         EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(93, 74)) << ratio;
-    }
-}
-
-TEST(KeyPainter, FontAndOutlinesBothInkTheClefAndEachAccidentalWhereTheLayoutSays)
-{
-    for (auto source : { keypainter::GlyphSource::MusicFont, keypainter::GlyphSource::Outlines }) {
-        for (Clef clef : { Clef::Treble, Clef::Bass }) {
-            const keypainter::ClefBox clefBox = keypainter::ClefPlace(clef);
-            for (int k : { 0, 7, 14 }) {
-                const QImage image = keypainter::Paint(clef, k, 2, source).toImage();
-                EXPECT_TRUE(
-                    InkIn(image, { clefBox.left, keypainter::StepY(5) - 1, clefBox.width, 2 }));
-                for (const keypainter::Accidental& accidental :
-                    keypainter::SignatureLayout(clef, k)) {
-                    EXPECT_TRUE(InkIn(image,
-                        { accidental.x, keypainter::StepY(accidental.step) - 1.5, 0.8 * kSpace,
-                            3 }))
-                        << k << " step " << accidental.step;
-                }
-            }
-        }
     }
 }

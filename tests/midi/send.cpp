@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         if (verb == "on")
             send({ 0x90, note, 100 });
         else if (verb == "off")
-            send({ 0x80, note, 0 });
+            send({ 0x90, note, 0 }); // as most keyboards send a note off
         else if (verb == "wait")
             sleep_for(milliseconds(value));
         // In bursts that JACK's buffer of one period holds: some fifty thousand a second.

@@ -188,19 +188,6 @@ TEST_F(IniFile, FailingCallsLeaveThePreviousFileWhole)
     }
 }
 
-// Beside the leftovers of killed writes, which the next write removes (ini_kill_test), the
-// temporary file of a write still at work and files that only look like one stay.
-TEST_F(IniFile, OtherFilesBesideItStay)
-{
-    const int busy = open((Path() + ".Ef34Gh.tmp").c_str(), O_RDONLY | O_CREAT, 0600);
-    ASSERT_EQ(flock(busy, LOCK_EX), 0);
-    for (const char* name : { "Rurized.ini.Ab12Cd.txt", "Other.ini.Ab12Cd.tmp" })
-        std::ofstream(dir_ + "/" + name) << "";
-    EXPECT_NE(ini::WriteIni("S", "k", "3"), 0);
-    close(busy);
-    EXPECT_EQ(Files(), 4);
-}
-
 // A FIFO in place of the file must not hang a read, and is not written; a chain of links, to a
 // file or to none yet, is written through.
 TEST_F(IniFile, FifoAndLinksInItsPlace)

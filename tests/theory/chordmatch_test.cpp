@@ -43,11 +43,7 @@ TEST(ChordMatch, AgreesWithTheRuleOverRandomNoteSets)
         std::vector<std::pair<int, int>> expected;
         for (int i = 0; i < theory::kSearchSteps; ++i) {
             const theory::ChordOnRoot chord = theory::SearchStep(i);
-            std::uint16_t sounding = 0;
-            for (int slot : theory::ChordSlots(chord.type))
-                sounding |= static_cast<std::uint16_t>(1u
-                    << (chord.root + theory::MatrixSlots[static_cast<std::size_t>(slot)].semitones)
-                        % 12);
+            const std::uint16_t sounding = theory::ChordPitchMask(chord.root, chord.type);
             if (notes != 0 && (notes & sounding) == notes)
                 expected.emplace_back(chord.root, chord.type);
         }

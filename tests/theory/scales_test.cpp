@@ -106,11 +106,3 @@ TEST(Scales, SpelledAsAMusicianWritesThem)
         EXPECT_EQ(Row(root, scale, mode), row);
 }
 
-TEST(Scales, BadInputGivesEmptyCells)
-{
-    for (auto [root, scale, mode] : { std::tuple { 0, 0, 5 }, { 12, 0, 0 }, { 0, 24, 0 } }) {
-        for (const theory::ScaleCell& cell : theory::SpellScale(root, scale, SpellingMode { mode }))
-            EXPECT_EQ(cell.text, "");
-    }
-    EXPECT_EQ(theory::ScalePitchMask(12, 0), 0);
-}

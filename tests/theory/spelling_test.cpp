@@ -27,20 +27,3 @@ TEST(Spelling, TheThreeTablesTheButtonAndTheEmptyCells)
     EXPECT_EQ(theory::NextSpellingMode(SpellingMode { 99 }), SpellingMode { 99 });
 }
 
-// Every writable note, double sharps and flats included, reads back as the pitch class it
-// sounds; what the chord and scale rows spell above a note is in their own tests.
-TEST(Spelling, EveryWritableNoteReadsBackAsItsPitchClass)
-{
-    const int naturals[] = { 0, 2, 4, 5, 7, 9, 11 };
-    for (int letter = 0; letter < 7; ++letter) {
-        for (int alteration = -2; alteration <= 2; ++alteration) {
-            const std::string_view cell = theory::SpelledCell({ letter, alteration });
-            EXPECT_EQ(theory::NotePitchClass(theory::Trimmed(cell)),
-                (naturals[letter] + alteration + 12) % 12)
-                << cell;
-        }
-    }
-    for (const char* other : { "", "C　", "H", "C#", "c", "C＃＃" })
-        EXPECT_EQ(theory::NotePitchClass(other), std::nullopt) << other;
-    EXPECT_EQ(theory::Trimmed("A　 　"), "A");
-}
