@@ -1,13 +1,11 @@
 #include "key/keypainter.h"
 
-#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 using keypainter::Clef;
-using keypainter::kSpace;
 
 namespace {
 
@@ -29,6 +27,8 @@ std::vector<int> StepsOf(const std::string& notes, Clef clef)
 
 TEST(KeyPainter, AccidentalsSitOnTheirStandardStaffPositions)
 {
+    // scripts/setup installs FreeSerif: its absence must not go unnoticed.
+    EXPECT_EQ(keypainter::AvailableGlyphs(), keypainter::GlyphSource::MusicFont);
     const struct {
         Clef clef;
         const char* sharps;
@@ -54,17 +54,5 @@ TEST(KeyPainter, AccidentalsSitOnTheirStandardStaffPositions)
         }
         EXPECT_TRUE(keypainter::SignatureLayout(standard.clef, -1).empty());
         EXPECT_TRUE(keypainter::SignatureLayout(standard.clef, 15).empty());
-    }
-}
-
-TEST(KeyPainter, PicturesAre93By74LogicalPixelsOnAnyScreen)
-{
-    // scripts/setup installs FreeSerif: its absence must not go unnoticed.
-    EXPECT_EQ(keypainter::AvailableGlyphs(), keypainter::GlyphSource::MusicFont);
-    const std::pair<qreal, QSize> sizes[] = { { 2.0, { 186, 148 } }, { 1.5, { 140, 111 } } };
-    for (const auto& [ratio, device] : sizes) {
-        const QPixmap picture = keypainter::Paint(Clef::Treble, 7, ratio);
-        EXPECT_EQ(picture.size(), device) << ratio;
-        EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(93, 74)) << ratio;
     }
 }

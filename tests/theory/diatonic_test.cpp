@@ -43,15 +43,8 @@ TEST(Diatonic, TensionsThatFitEachChordOfTheKey)
         { "9 13", "11" }, // V, Mixolydian; the sheet adds ♭9 and ♭13 from the minor key
         { "9 11", "♭13" }, // VIm, Aeolian
         { "11 ♭13", "♭9" }, // VIIm(♭5), Locrian; the sheet has 9 (Locrian ♮2) and no 11
-        { "9 11", "♭13" }, // Im, Aeolian
-        { "11 ♭13", "♭9" }, // IIm(♭5), Locrian
-        { "9 13", "11" }, // ♭III, Ionian
-        { "9 11 13", "" }, // IVm, Dorian
-        { "11", "♭9 ♭13" }, // Vm, Phrygian; the sheet has 9, from the melodic minor
-        { "9 ♯11 13", "" }, // ♭VI, Lydian
-        { "9 13", "11" }, // ♭VII, Mixolydian
     };
-    for (int b = 0; b < theory::kDiatonicButtonCount; ++b) {
+    for (int b = 0; b < 7; ++b) {
         std::string available, avoid;
         const theory::TensionFits fits = theory::DiatonicTensionFits(0, b);
         for (std::size_t i = 0; i < fits.size(); ++i) {
@@ -63,6 +56,10 @@ TEST(Diatonic, TensionsThatFitEachChordOfTheKey)
         EXPECT_EQ(available, rows[b].first) << DiatonicButtons[static_cast<std::size_t>(b)].caption;
         EXPECT_EQ(avoid, rows[b].second) << DiatonicButtons[static_cast<std::size_t>(b)].caption;
     }
+    // A minor key's chords are its relative major's, five degrees on: Im is VIm, Vm is IIIm
+    // (Phrygian; the sheet has 9 there, from the melodic minor).
+    for (int b = 7; b < theory::kDiatonicButtonCount; ++b)
+        EXPECT_EQ(theory::DiatonicTensionFits(0, b), theory::DiatonicTensionFits(3, (b - 2) % 7));
     // G major in C: the ♭9 A♭ lies outside; the ♯9 of A minor (C) is its third, unmarked.
     EXPECT_EQ(theory::DiatonicTensionFits(0, 4)[0], TensionFit::OutsideKey);
     EXPECT_EQ(theory::DiatonicTensionFits(0, 5)[2], std::nullopt);
