@@ -24,9 +24,6 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
-# Qt's libraries are built without frame pointers, where LeakSanitizer's fast unwinding stops:
-# in the sanitized build the program unwinds in full, so a leak of Qt's own shows whose it is.
-[ -z "${ASAN_OPTIONS:-}" ] || export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 
 cleanup() {
     pkill -KILL -f "$program/Rurized" 2>/dev/null || true
