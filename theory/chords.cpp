@@ -4,28 +4,28 @@ namespace theory {
 
 // clang-format off
 const std::array<MatrixSlot, kMatrixSlots> MatrixSlots { {
-    // semitones, number, default name, alternative name, group, source
+    // semitones, number, default name, alternative name and its number, group, source
     // Structure row
-    {  0,  1, "完1",  "根音", SlotGroup::Degree,  -1 },
-    {  1,  2, "短2",  "増1",  SlotGroup::Altered, -1 },
-    {  2,  2, "長2",  "減3",  SlotGroup::Degree,  -1 },
-    {  3,  3, "短3",  "増2",  SlotGroup::Altered, -1 },
-    {  4,  3, "長3",  "減4",  SlotGroup::Degree,  -1 },
-    {  5,  4, "完4",  "増3",  SlotGroup::Degree,  -1 },
-    {  6,  5, "減5",  "増4",  SlotGroup::Altered, -1 },
-    {  7,  5, "完5",  "減6",  SlotGroup::Degree,  -1 },
-    {  8,  5, "増5",  "短6",  SlotGroup::Altered, -1 },
-    {  9,  6, "長6",  "減7",  SlotGroup::Degree,  -1 },
-    { 10,  7, "短7",  "増6",  SlotGroup::Altered, -1 },
-    { 11,  7, "長7",  "減8",  SlotGroup::Degree,  -1 },
+    {  0,  1, "完1",  "根音",  1, SlotGroup::Degree,  -1 },
+    {  1,  2, "短2",  "増1",   1, SlotGroup::Altered, -1 },
+    {  2,  2, "長2",  "減3",   3, SlotGroup::Degree,  -1 },
+    {  3,  3, "短3",  "増2",   2, SlotGroup::Altered, -1 },
+    {  4,  3, "長3",  "減4",   4, SlotGroup::Degree,  -1 },
+    {  5,  4, "完4",  "増3",   3, SlotGroup::Degree,  -1 },
+    {  6,  5, "減5",  "増4",   4, SlotGroup::Altered, -1 },
+    {  7,  5, "完5",  "減6",   6, SlotGroup::Degree,  -1 },
+    {  8,  5, "増5",  "短6",   6, SlotGroup::Altered, -1 },
+    {  9,  6, "長6",  "減7",   7, SlotGroup::Degree,  -1 },
+    { 10,  7, "短7",  "増6",   6, SlotGroup::Altered, -1 },
+    { 11,  7, "長7",  "減8",   8, SlotGroup::Degree,  -1 },
     // Tension row
-    { 13,  9, "短9",  "増8",  SlotGroup::Altered,  1 },
-    { 14,  9, "長9",  "減10", SlotGroup::Degree,   2 },
-    { 15,  9, "増9",  "短10", SlotGroup::Altered,  3 },
-    { 17, 11, "完11", "増10", SlotGroup::Degree,   5 },
-    { 18, 11, "増11", "減12", SlotGroup::Altered,  6 },
-    { 20, 13, "短13", "増12", SlotGroup::Altered,  8 },
-    { 21, 13, "長13", "減14", SlotGroup::Degree,   9 },
+    { 13,  9, "短9",  "増8",   8, SlotGroup::Altered,  1 },
+    { 14,  9, "長9",  "減10", 10, SlotGroup::Degree,   2 },
+    { 15,  9, "増9",  "短10", 10, SlotGroup::Altered,  3 },
+    { 17, 11, "完11", "増10", 10, SlotGroup::Degree,   5 },
+    { 18, 11, "増11", "減12", 12, SlotGroup::Altered,  6 },
+    { 20, 13, "短13", "増12", 12, SlotGroup::Altered,  8 },
+    { 21, 13, "長13", "減14", 14, SlotGroup::Degree,   9 },
 } };
 // clang-format on
 
@@ -41,12 +41,15 @@ namespace {
         return IsChordType(t) ? &ChordTypes[static_cast<std::size_t>(t)] : nullptr;
     }
 
-    // The interval slot s stands for in type t: its default name's, except that the four-note
-    // diminished chord's 9-semitone slot is its diminished seventh.
-    Interval SlotInterval(ChordType t, int s)
+    // The interval slot s stands for in type t: the name the user chose for it; by default the
+    // default name's, except that the four-note diminished chord's 9-semitone slot is its
+    // diminished seventh.
+    Interval SlotInterval(ChordType t, int s, std::uint32_t alternatives)
     {
         constexpr ChordType kDiminished = FindChordType("dim");
         const MatrixSlot& slot = MatrixSlots[static_cast<std::size_t>(s)];
+        if (alternatives >> s & 1)
+            return { slot.alternativeNumber, slot.semitones };
         if (t == kDiminished && slot.semitones == 9)
             return { 7, 9 };
         return { slot.number, slot.semitones };
@@ -101,8 +104,19 @@ std::string ChordItemText(PitchClass root, ChordType t, SpellingMode mode)
     return item;
 }
 
+std::string ChordSymbol(std::string_view rootName, ChordType t)
+{
+    constexpr ChordType kMajor = FindChordType("major");
+    if (t == kNoChord || !IsChordType(t))
+        return std::string(ChordListText(t));
+    std::string symbol(rootName);
+    if (t != kMajor)
+        symbol += ChordListText(t);
+    return symbol;
+}
+
 std::array<std::string_view, kMatrixSlots> MatrixNoteNames(
-    PitchClass root, SpellingMode mode, ChordType t)
+    PitchClass root, SpellingMode mode, ChordType t, const ByKeyNames& names)
 {
     std::array<std::string_view, kMatrixSlots> cells {};
     if (root < 0 || root > 11)
@@ -111,10 +125,12 @@ std::array<std::string_view, kMatrixSlots> MatrixNoteNames(
         std::array<Interval, kMaxChordSlots> lit {};
         std::size_t count = 0;
         for (int s : ChordSlots(t))
-            lit[count++] = SlotInterval(t, s);
-        const SpelledNote key = KeyRoot(root, std::span(lit).first(count));
+            lit[count++] = SlotInterval(t, s, names.alternatives);
+        const bool named = names.root && NotePitchClass(Trimmed(SpelledCell(*names.root))) == root;
+        const SpelledNote key = named ? *names.root : KeyRoot(root, std::span(lit).first(count));
         for (std::size_t s = 0; s < cells.size(); ++s)
-            cells[s] = SpelledCell(Above(key, SlotInterval(t, static_cast<int>(s))));
+            cells[s] = SpelledCell(
+                Above(key, SlotInterval(t, static_cast<int>(s), names.alternatives)));
         return cells;
     }
     for (std::size_t s = 0; s < cells.size(); ++s) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +26,7 @@ struct MatrixSlot {
     int number; // the default name's interval number (9 for "短9"): the slot's letter by key
     std::string_view defaultName; // the interval name a new settings file shows
     std::string_view alternativeName; // the other name the user may choose for the slot
+    int alternativeNumber; // the alternative name's interval number (4 for "増4")
     SlotGroup group;
     int source; // the structure slot a tension slot copies its note from; -1 in the structure row
 };
@@ -128,15 +130,47 @@ std::uint16_t ChordPitchMask(PitchClass root, ChordType t);
 // it, then the list text: "C＃m7", "C　major"; by key "D♭7(♯9)".
 std::string ChordItemText(PitchClass root, ChordType t, SpellingMode mode);
 
+// What spells the matrix by key besides root and type: the name a key gives the root (a
+// diatonic button of C＃ major names its IIIm E＃, not F), and the slots whose interval the user
+// named by its alternative name (bit s: slot 6 named "増4" reads F＃ on C, not G♭).
+struct ByKeyNames {
+    std::optional<SpelledNote> root; // ignored unless it sounds the root's pitch class
+    std::uint32_t alternatives = 0;
+};
+
 // The 19 note cells of the matrix on root (pitch class 0..11) for chord type t: slot s of the
 // structure row is the cell of pitch class root + s; a tension slot repeats its source slot's
 // cell. In a table the spelling depends on the pitch class and the mode alone (the #9 of C
-// reads "E♭" in the mixed table) and t plays no part. By key the root takes the name KeyRoot
-// chooses for t's lit notes, and every slot the letter of its interval from the root: C＃7 is
-// C＃ E＃ G＃ B, the #9 of C is D＃. The diminished chord reads its 9-semitone note as a
-// diminished seventh (C E♭ G♭ B𝄫), while the unlit 13th stays A. Every cell is "" outside the
-// four modes or for a root outside 0..11.
+// reads "E♭" in the mixed table) and t plays no part. By key the root takes the name of
+// names.root, else the name KeyRoot chooses for t's lit notes, and every slot the letter of its
+// interval from the root: C＃7 is C＃ E＃ G＃ B, the #9 of C is D＃. The diminished chord reads
+// its 9-semitone note as a diminished seventh (C E♭ G♭ B𝄫), while the unlit 13th stays A.
+// Every cell is "" outside the four modes or for a root outside 0..11.
 std::array<std::string_view, kMatrixSlots> MatrixNoteNames(
-    PitchClass root, SpellingMode mode, ChordType t = kNoChord);
+    PitchClass root, SpellingMode mode, ChordType t = kNoChord, const ByKeyNames& names = {});
+
+// How a chord is voiced beyond its type: the pitch class in the bass when it is not the root (a
+// slash chord, C/E), and a perfect fifth left out (a shell voicing, E 7 (no 5th)).
+struct Voicing {
+    std::optional<PitchClass> bass;
+    bool noFifth = false;
+    bool operator==(const Voicing&) const = default;
+};
+
+// Bit s set where the interval name shown under slot s is its alternative name, for ByKeyNames.
+template <typename Names> std::uint32_t AlternativeNames(const Names& shown)
+{
+    std::uint32_t mask = 0;
+    for (std::size_t s = 0; s < MatrixSlots.size() && s < shown.size(); ++s) {
+        if (shown[s] == MatrixSlots[s].alternativeName && shown[s] != MatrixSlots[s].defaultName)
+            mask |= 1u << s;
+    }
+    return mask;
+}
+
+// A chord as a lead sheet writes it: the root's name and the type, a major triad by its root
+// alone: ChordSymbol("C", major) is "C", ChordSymbol("F＃", m7(♭5)) "F＃m7(♭5)". "N.C." has no
+// root.
+std::string ChordSymbol(std::string_view rootName, ChordType t);
 
 } // namespace theory

@@ -13,15 +13,23 @@
 namespace theory {
 
 // CopyLine("C major", {"C　", "E　", "G　"}) is "C major: C E G"; empty notes are left out, and
-// with none the line is the name alone.
+// with none the line is the name alone. Sharps are written with the music sign ♯, as in chord
+// names, wherever the windows' cells show the full-width ＃: "C Lydian ♯5: C D E F♯ G♯ A B".
 std::string CopyLine(std::string_view name, std::span<const std::string_view> notes);
 
 // "C Ionian(Major): C D E F G A B"; empty outside the catalogue or a spelling table.
 std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode);
 
-// The root, the chord-type list text and the lit notes: "C 7(♭9): C E G B♭ C＃" in the mixed
-// table. "N.C." names no notes and no root; empty outside 0..11 or 1..28.
-std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode);
+// The root, the chord-type list text and the lit notes as the matrix spells them: "C 7(♭9): C E
+// G B♭ C♯" in the mixed table. A slash chord is named as a lead sheet writes it and its notes
+// start from the bass, "C/E: E G C"; a shell voicing says what it leaves out, "E 7 (no 5th): E
+// G♯ D". "N.C." names no notes and no root; empty outside 0..11 or 1..28.
+std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode,
+    const ByKeyNames& names = {}, const Voicing& voicing = {});
+
+// The chord's name as ChordCopyText begins it: "C major", "C/E", "E 7 (no 5th)".
+std::string ChordName(PitchClass root, ChordType type, SpellingMode mode,
+    const ByKeyNames& names = {}, const Voicing& voicing = {});
 
 // Key k, its dominant and its subdominant, each with its relative minor:
 // "主調: C Am 上属調: G Em 下属調: F Dm". Empty outside 0..14.

@@ -56,9 +56,16 @@ std::vector<int> ChordNotes(PitchClass root, ChordType t)
 {
     if (root < 0 || root > 11)
         return {};
+    // add9 and madd9 keep their ninth in the structure row, as a second beside the third; the
+    // chord symbol means it an octave up, as 6(9) and 7(9) play theirs.
+    const std::uint32_t lit = LitSlotMask(t);
+    const bool third = (lit >> 3 & 1) || (lit >> 4 & 1);
     std::vector<int> notes;
-    for (int slot : ChordSlots(t))
-        notes.push_back(kMiddleC + root + MatrixSlots[static_cast<std::size_t>(slot)].semitones);
+    for (int slot : ChordSlots(t)) {
+        const int semitones = MatrixSlots[static_cast<std::size_t>(slot)].semitones;
+        notes.push_back(kMiddleC + root + semitones + (semitones == 2 && third ? 12 : 0));
+    }
+    std::sort(notes.begin(), notes.end());
     return notes;
 }
 

@@ -31,8 +31,9 @@ int PhraseLength(const Phrase& phrase);
 Phrase ScalePhrase(PitchClass root, int scale);
 
 // The notes chord type t lights on root, lowest first: the root in the octave of middle C and
-// each structure note above it, each tension an octave above its structure slot. C7(9) is
-// 60 64 67 70 74. Empty for "N.C." and outside the catalogue.
+// each structure note above it, each tension an octave above its structure slot, and the ninth
+// of add9 and madd9 too. C7(9) is 60 64 67 70 74, C add9 60 64 67 74. Empty for "N.C." and
+// outside the catalogue.
 std::vector<int> ChordNotes(PitchClass root, ChordType t);
 
 // The chord's notes together, then the same notes broken upward; empty for "N.C.".

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace theory {
 
@@ -26,6 +27,10 @@ struct Scale {
     // j holds degree j + 1 (the whole-tone scale reads C D E F＃ G＃ A＃), except in the
     // eight-note scales, which write one letter twice.
     ScaleRow degrees { 1, 2, 3, 4, 5, 6, 7, 8 };
+    // The whole-tone and diminished scales repeat within the octave, so no letter belongs to a
+    // note: by key they may be written on other letters where theirs would need a double sharp
+    // or flat.
+    bool symmetric = false;
 };
 
 // The catalogue in list order: Scales[s] is item s of the scale list.
@@ -41,6 +46,11 @@ struct ScaleCell {
 // the name that KeyRoot chooses for the scale and each note the letter of its degree:
 // SpellScale(6, 0, ByKey) is F＃ G＃ A＃ B C＃ D＃ E＃.
 std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, SpellingMode mode);
+
+// The scales on root (0..11) that hold every pitch class of chord (a 12-bit mask), in list
+// order, except that the one whose notes are keyScale's (the mode of the chord's key on root)
+// comes first: on D, for Dm7 in C major, Dorian, then Aeolian, .... Empty when none holds it.
+std::vector<int> ScalesHolding(PitchClass root, std::uint16_t chord, std::uint16_t keyScale = 0);
 
 // The pitch classes of scale s on root as a 12-bit mask, bit pc for pitch class pc: C Ionian is
 // C D E F G A B. Zero outside 0..11 or 0..23.

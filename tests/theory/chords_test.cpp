@@ -76,8 +76,17 @@ TEST(Chords, SpelledAsAMusicianWritesThem)
     for (auto [root, type, mode, tones] : cases)
         EXPECT_EQ(ChordTones(root, type, mode), tones);
     EXPECT_EQ(theory::ChordItemText(1, 16, SpellingMode::ByKey), "D♭7(♯9)");
-    // Unlit slots follow their interval names: the augmented fifth of C＃ is G𝄪.
+    // Unlit slots follow their interval names: the augmented fifth of C＃ is G𝄪; named 増4 and
+    // 短6, the slots of C read F＃ and A♭.
     EXPECT_EQ(theory::MatrixNoteNames(1, SpellingMode::ByKey)[8], "G𝄪");
+    const auto renamed = theory::MatrixNoteNames(0, SpellingMode::ByKey, 0, { {}, 1u << 6 | 1u << 8 });
+    EXPECT_EQ(renamed[6], "F＃");
+    EXPECT_EQ(renamed[8], "A♭");
+    // A key names the root: E＃m in F＃ major, where the chord alone would read Fm.
+    EXPECT_EQ(theory::MatrixNoteNames(5, SpellingMode::ByKey, 20, { theory::SpelledNote { 2, 1 } })[3],
+        "G＃");
+    EXPECT_EQ(theory::ChordSymbol("C", 1), "C");
+    EXPECT_EQ(theory::ChordSymbol("F＃", 26), "F＃m7(♭5)");
 }
 
 // On every root, by key, every cell sounds as in the mixed table; the tension row repeats its

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <sstream>
+#include <string>
+#include <tuple>
 
 using theory::DiatonicButtons;
 
@@ -28,39 +32,78 @@ TEST(Diatonic, EveryButtonIsATriadOfItsKey)
     }
 }
 
-// Each diatonic chord of C major and C minor against its chord-scale; every tension not listed
-// is outside the key or a chord tone. Where the reference sheet's common tensions differ, the
-// comment says so.
+// The marks of the 14 buttons in C: each tension available, avoided, or outside the key but usual
+// on that chord (borrowed); every other one is outside the key or a chord tone. The reference
+// sheet's common tensions for the same chord are never outside the key.
 TEST(Diatonic, TensionsThatFitEachChordOfTheKey)
 {
     using theory::TensionFit;
     const char* const names[] = { "♭9", "9", "♯9", "11", "♯11", "♭13", "13" };
-    const std::pair<const char*, const char*> rows[] = {
-        { "9 13", "11" }, // I, Ionian
-        { "9 11 13", "" }, // IIm, Dorian; the sheet leaves out 13, a tritone above the third
-        { "11", "♭9 ♭13" }, // IIIm, Phrygian
-        { "9 ♯11 13", "" }, // IV, Lydian
-        { "9 13", "11" }, // V, Mixolydian; the sheet adds ♭9 and ♭13 from the minor key
-        { "9 11", "♭13" }, // VIm, Aeolian
-        { "11 ♭13", "♭9" }, // VIIm(♭5), Locrian; the sheet has 9 (Locrian ♮2) and no 11
+    struct Row {
+        const char* available;
+        const char* avoid;
+        const char* borrowed;
+        const char* sheet;
     };
-    for (int b = 0; b < 7; ++b) {
-        std::string available, avoid;
+    const Row rows[] = {
+        { "9 13", "11", "", "9 13" }, // I, Ionian
+        { "9 11", "13", "", "9 11" }, // IIm, Dorian: its 13 is a tritone above the third
+        { "11", "♭9 ♭13", "", "11" }, // IIIm, Phrygian
+        { "9 ♯11 13", "", "", "9 ♯11 13" }, // IV, Lydian
+        { "9 13", "11", "♭9 ♭13", "9 13 ♭9 ♭13" }, // V: ♭9 and ♭13 from the harmonic minor
+        { "9 11", "♭13", "", "9 11" }, // VIm, Aeolian
+        { "11 ♭13", "♭9", "9", "9 ♭13" }, // VIIm(♭5): Locrian ♮2
+        { "9 11", "♭13", "", "9 11" }, // Im, Aeolian
+        { "11 ♭13", "♭9", "", "11 ♭13" }, // IIm(♭5), Locrian
+        { "9 13", "11", "", "9 13" }, // ♭III, Ionian
+        { "9 11 13", "", "", "9 11 13" }, // IVm, Dorian
+        { "11", "♭9 ♭13", "9", "9 11" }, // Vm: played Aeolian, with its 9
+        { "9 ♯11 13", "", "", "9 ♯11 13" }, // ♭VI, Lydian
+        { "9 13", "11", "", "9 13" }, // ♭VII, Mixolydian
+    };
+    for (int b = 0; b < theory::kDiatonicButtonCount; ++b) {
+        SCOPED_TRACE(DiatonicButtons[static_cast<std::size_t>(b)].caption);
+        std::string lists[4];
         const theory::TensionFits fits = theory::DiatonicTensionFits(0, b);
         for (std::size_t i = 0; i < fits.size(); ++i) {
-            if (!fits[i] || *fits[i] == TensionFit::OutsideKey)
+            if (!fits[i])
                 continue;
-            std::string& list = *fits[i] == TensionFit::Available ? available : avoid;
+            std::string& list = lists[static_cast<int>(*fits[i])];
             list += (list.empty() ? "" : " ") + std::string(names[i]);
         }
-        EXPECT_EQ(available, rows[b].first) << DiatonicButtons[static_cast<std::size_t>(b)].caption;
-        EXPECT_EQ(avoid, rows[b].second) << DiatonicButtons[static_cast<std::size_t>(b)].caption;
+        const Row& row = rows[b];
+        EXPECT_EQ(lists[static_cast<int>(TensionFit::Available)], row.available);
+        EXPECT_EQ(lists[static_cast<int>(TensionFit::Avoid)], row.avoid);
+        EXPECT_EQ(lists[static_cast<int>(TensionFit::Borrowed)], row.borrowed);
+        std::istringstream sheet(row.sheet);
+        for (std::string tension; sheet >> tension;) {
+            const auto i = std::find(std::begin(names), std::end(names), tension) - std::begin(names);
+            EXPECT_NE(fits[static_cast<std::size_t>(i)], TensionFit::OutsideKey) << tension;
+        }
     }
-    // A minor key's chords are its relative major's, five degrees on: Im is VIm, Vm is IIIm
-    // (Phrygian; the sheet has 9 there, from the melodic minor).
-    for (int b = 7; b < theory::kDiatonicButtonCount; ++b)
-        EXPECT_EQ(theory::DiatonicTensionFits(0, b), theory::DiatonicTensionFits(3, (b - 2) % 7));
-    // G major in C: the ♭9 A♭ lies outside; the ♯9 of A minor (C) is its third, unmarked.
-    EXPECT_EQ(theory::DiatonicTensionFits(0, 4)[0], TensionFit::OutsideKey);
-    EXPECT_EQ(theory::DiatonicTensionFits(0, 5)[2], std::nullopt);
+    // The marks move with the tonic: A minor's are C major's, five buttons on.
+    EXPECT_EQ(theory::DiatonicTensionFits(9, 7), theory::DiatonicTensionFits(0, 5));
+}
+
+// By key, each button's root takes the letter of its degree in the key the list names.
+TEST(Diatonic, RootsSpelledByDegree)
+{
+    const std::tuple<int, const char*, const char*> keys[] = {
+        { 6, "F＃ G＃ A＃ B C＃ D＃ E＃", "F＃ G＃ A B C＃ D E" },
+        { 1, "C＃ D＃ E＃ F＃ G＃ A＃ B＃", "C＃ D＃ E F＃ G＃ A B" }, // the list's C＃ stays
+        { 11, "B C＃ D＃ E F＃ G＃ A＃", "B C＃ D E F＃ G A" },
+        { 10, "B♭ C D E♭ F G A", "B♭ C D♭ E♭ F G♭ A♭" },
+        { 3, "E♭ F G A♭ B♭ C D", "E♭ F G♭ A♭ B♭ C♭ D♭" }, // six flats against six sharps
+        { 8, "A♭ B♭ C D♭ E♭ F G", "G＃ A＃ B C＃ D＃ E F＃" }, // not A♭ minor's seven flats
+    };
+    for (const auto& [tonic, major, minor] : keys) {
+        std::string rows[2];
+        for (int b = 0; b < theory::kDiatonicButtonCount; ++b) {
+            std::string& row = rows[b / 7];
+            row += (row.empty() ? "" : " ")
+                + std::string(theory::Trimmed(theory::SpelledCell(theory::DiatonicRootName(tonic, b))));
+        }
+        EXPECT_EQ(rows[0], major) << tonic;
+        EXPECT_EQ(rows[1], minor) << tonic;
+    }
 }

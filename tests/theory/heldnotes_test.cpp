@@ -10,10 +10,13 @@
 
 using theory::FindChordType;
 
-// Held MIDI notes as a keyboard player presses them: what the search boxes take, and which
-// chord the chord window reads.
+// Held MIDI notes as a keyboard player presses them, in C, D and B♭: what the search boxes take,
+// and which chord the chord window reads (root, type, bass, fifth left out).
 TEST(HeldNotes, BoxesAndReadings)
 {
+    const auto chord = [](int root, const char* type, int bass, bool noFifth = false) {
+        return std::optional(theory::HeldChord { root, FindChordType(type), bass, noFifth });
+    };
     struct Case {
         const char* hands;
         std::vector<int> held;
@@ -21,13 +24,23 @@ TEST(HeldNotes, BoxesAndReadings)
         std::optional<theory::HeldChord> chord;
     };
     const Case cases[] = {
-        { "first inversion reads as C", { 52, 55, 60 }, { 4, 7, 0 }, { { 0, FindChordType("major") } } },
-        { "doubled notes count once", { 48, 60, 64, 67, 72, 76 }, { 0, 4, 7 },
-            { { 0, FindChordType("major") } } },
-        { "C6 from C, Am7 from A", { 60, 64, 67, 69 }, { 0, 4, 7, 9 }, { { 0, FindChordType("6") } } },
-        { "Am7 from A", { 57, 60, 64, 67 }, { 9, 0, 4, 7 }, { { 9, FindChordType("m7") } } },
+        { "E3 G3 C4 is C/E", { 52, 55, 60 }, { 4, 7, 0 }, chord(0, "major", 4) },
+        { "doubled notes count once", { 48, 60, 64, 67, 72, 76 }, { 0, 4, 7 }, chord(0, "major", 0) },
+        { "C6 from C", { 60, 64, 67, 69 }, { 0, 4, 7, 9 }, chord(0, "6", 0) },
+        { "Am7 from A", { 57, 60, 64, 67 }, { 9, 0, 4, 7 }, chord(9, "m7", 9) },
+        { "E G A C: C6/E, its third in the bass", { 52, 55, 57, 60 }, { 4, 7, 9, 0 }, chord(0, "6", 4) },
+        { "the same shape a minor third up", { 55, 58, 60, 63 }, { 7, 10, 0, 3 }, chord(3, "6", 7) },
+        { "D/F♯", { 54, 57, 62 }, { 6, 9, 2 }, chord(2, "major", 6) },
+        { "B♭/D", { 50, 53, 58 }, { 2, 5, 10 }, chord(10, "major", 2) },
+        { "E G♯ D: E7 without its fifth", { 52, 56, 62 }, { 4, 8, 2 }, chord(4, "7", 4, true) },
+        { "C E B♭ D: C7(9) without its fifth", { 48, 52, 58, 62 }, { 0, 4, 10, 2 },
+            chord(0, "7(9)", 0, true) },
+        { "A C G: Am7 without its fifth", { 57, 60, 67 }, { 9, 0, 7 }, chord(9, "m7", 9, true) },
+        { "an exact reading wins: C E A is Am/C, not C6 without its fifth", { 48, 52, 57 },
+            { 0, 4, 9 }, chord(9, "m", 0) },
         { "more than five pitch classes", { 60, 62, 64, 65, 67, 69 }, { 0, 2, 4, 5, 7 }, std::nullopt },
         { "a cluster no chord holds", { 60, 61, 62 }, { 0, 1, 2 }, std::nullopt },
+        { "a third alone", { 60, 64 }, { 0, 4 }, std::nullopt },
         { "one note is no chord", { 60, 72 }, { 0 }, std::nullopt },
         { "nothing held", {}, {}, std::nullopt },
     };
@@ -37,20 +50,35 @@ TEST(HeldNotes, BoxesAndReadings)
     }
 }
 
-// Every chord of the catalogue, played from its root on any key, is read back as itself.
-TEST(HeldNotes, EveryCatalogueChordReadsBackFromItsRoot)
+// Every chord of the catalogue, from its root and from each of its other notes in the bass, in
+// all twelve keys: the reading depends on the hand's shape alone, and a chord played from its
+// root reads back as the notes it lights.
+TEST(HeldNotes, EveryShapeReadsTheSameInEveryKey)
 {
-    for (int root = 0; root < 12; ++root) {
-        for (theory::ChordType t = 1; t < theory::kChordTypeCount; ++t) {
-            std::vector<int> held;
-            for (int pc = 0; pc < 12; ++pc) {
-                if (theory::ChordPitchMask(root, t) >> ((root + pc) % 12) & 1)
-                    held.push_back(48 + root + pc);
+    for (theory::ChordType t = 1; t < theory::kChordTypeCount; ++t) {
+        const std::uint16_t onC = theory::ChordPitchMask(0, t);
+        for (int bass = 0; bass < 12; ++bass) {
+            if (!(onC >> bass & 1))
+                continue;
+            std::optional<theory::HeldChord> inC;
+            for (int key = 0; key < 12; ++key) {
+                std::vector<int> held;
+                for (int pc = 0; pc < 12; ++pc) {
+                    if (onC >> pc & 1)
+                        held.push_back(48 + key + pc + (pc < bass ? 12 : 0));
+                }
+                const auto reading = theory::ReadHeldChord(held);
+                ASSERT_TRUE(reading) << t << " over " << bass << " in " << key;
+                EXPECT_EQ(reading->bass, (key + bass) % 12);
+                EXPECT_FALSE(reading->noFifth);
+                EXPECT_TRUE(bass != 0 || reading->root == key);
+                if (!inC)
+                    inC = reading;
+                EXPECT_EQ(reading->type, inC->type) << t << " over " << bass << " in " << key;
+                EXPECT_EQ(reading->root, (inC->root + key) % 12);
+                EXPECT_EQ(theory::ChordPitchMask(reading->root, reading->type),
+                    theory::ChordPitchMask(key, t));
             }
-            const auto reading = theory::ReadHeldChord(held);
-            ASSERT_TRUE(reading) << root << " " << t;
-            EXPECT_EQ(reading->root, root);
-            EXPECT_EQ(theory::ChordPitchMask(reading->root, reading->type), theory::ChordPitchMask(root, t));
         }
     }
 }

@@ -29,7 +29,7 @@ std::uint16_t PitchClasses(const std::vector<int>& notes)
 
 } // namespace
 
-// A chord sounds together, then broken upward, an add9 with its ninth as a second; a key's
+// A chord sounds together, then broken upward, an add9 with its ninth above the octave; a key's
 // minor is its relative minor's tonic triad, however it is spelled (MIDI 60 is C4). The windows'
 // tests hear the rest from the play buttons.
 TEST(Playback, WhatEachControlPlays)
@@ -41,8 +41,9 @@ TEST(Playback, WhatEachControlPlays)
     };
     const Case cases[] = {
         { "C major", theory::ChordPhrase(0, FindChordType("major")), { 60, 64, 67, 60, 64, 67 } },
-        { "C add9: the ninth as a second", theory::ChordPhrase(0, FindChordType("add9")),
-            { 60, 62, 64, 67, 60, 62, 64, 67 } },
+        { "C add9: the ninth above the octave", theory::ChordPhrase(0, FindChordType("add9")),
+            { 60, 64, 67, 74, 60, 64, 67, 74 } },
+        { "A madd9", theory::ChordPhrase(9, FindChordType("madd9")), { 69, 72, 76, 83, 69, 72, 76, 83 } },
         { "key of C♭ minor: A♭m", theory::KeyChordPhrase(14, true), { 68, 71, 75, 68, 71, 75 } },
         { "outside the catalogue", theory::ScalePhrase(0, 24), {} },
     };

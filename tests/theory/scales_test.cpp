@@ -101,8 +101,23 @@ TEST(Scales, SpelledAsAMusicianWritesThem)
         { 5, 10, SpellingMode::ByKey, "F G♭ A♭ B𝄫 C♭ D♭ E♭ -" },
         { 0, 17, SpellingMode::ByKey, "C D♭ D＃ E F＃ G A B♭" },
         { 2, 20, SpellingMode::ByKey, "D - F＃ G A - C＃ -" },
+        // Symmetric scales whose own letters would need double sharps or flats.
+        { 4, 16, SpellingMode::ByKey, "E F＃ G＃ A＃ C D - -" },
+        { 11, 16, SpellingMode::ByKey, "B C＃ D＃ F G A - -" },
+        { 3, 18, SpellingMode::ByKey, "E♭ F G♭ A♭ A B C D" },
     };
     for (auto [root, scale, mode, row] : cases)
         EXPECT_EQ(Row(root, scale, mode), row);
+}
+
+// The scales to play over a chord: on A over Am7 in C major, Aeolian first; on C over C7.
+TEST(Scales, HoldingAChord)
+{
+    const std::uint16_t am7 = 1 << 9 | 1 << 0 | 1 << 4 | 1 << 7;
+    const std::uint16_t cMajor = 0b1010'1011'0101;
+    EXPECT_EQ(theory::ScalesHolding(9, am7, cMajor), (std::vector<int> { 5, 1, 2, 12, 17, 19, 22 }));
+    const std::uint16_t c7 = 1 << 0 | 1 << 4 | 1 << 7 | 1 << 10;
+    EXPECT_EQ(theory::ScalesHolding(0, c7), (std::vector<int> { 4, 7, 8, 15, 17, 19 }));
+    EXPECT_TRUE(theory::ScalesHolding(0, 0b1111'1111'1111).empty());
 }
 
