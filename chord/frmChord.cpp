@@ -39,9 +39,12 @@ constexpr std::uint32_t kFitColours[] = {
     0x00FF00, // available: green
     0x0000FF, // avoid: red
     0x808080, // outside the key: grey
+    0x0080FF, // borrowed from outside the key: orange
 };
 constexpr int kFitFrameWidth = 2;
 constexpr std::uint32_t kHeldColour = 0xFF00FF; // magenta: the keys held on a MIDI keyboard
+constexpr std::uint32_t kOmittedColour = 0x808080; // grey: a fifth the hand left out
+constexpr int kFifthSlot = 7;
 
 constexpr theory::SpellingMode kDefaultMode = theory::SpellingMode::Mixed;
 
@@ -87,11 +90,12 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::Hyouji);
     KeepInStep(vsbChordType, cmbChordType, [this](int) { ShowChordType(); });
-    // The tension marks belong to the diatonic chord they were made for.
+    // The tension marks, a key's name for the root and a held chord's bass belong to the
+    // chord they were made for.
     for (QScrollBar* bar : { vsbRoot, vsbChordType })
         connect(bar, &QScrollBar::valueChanged, this, [this] {
-            if (!diatonicShowing_)
-                MarkTensions({});
+            if (!showing_)
+                ChordChangedByHand();
         });
     connect(cmdOption, &SpellingButton::ModeChanged, this, [this] {
         ApplySpellingMode();
@@ -104,7 +108,8 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
         connect(cmddiatonic[i], &QPushButton::clicked, this,
             [this, i] { cmddiatonic_Click(static_cast<int>(i)); });
     ui::OfferCopy(this, [this] {
-        return ui::Utf8(theory::ChordCopyText(Root(), vsbChordType->value(), Spelling()));
+        return ui::Utf8(theory::ChordCopyText(
+            Root(), vsbChordType->value(), Spelling(), Names(), voicing_));
     });
 
     Load();
@@ -200,15 +205,59 @@ QString frmChord::IntervalName(int slot) const
 void frmChord::SetIntervalName(int slot, const QString& name)
 {
     Matrix[static_cast<std::size_t>(slot)]->setText(name);
+    Hyouji(); // by key, a renamed interval takes the letter of its new name
+}
+
+theory::ByKeyNames frmChord::Names() const
+{
+    std::array<std::string, theory::kMatrixSlots> shown;
+    for (std::size_t s = 0; s < shown.size(); ++s)
+        shown[s] = Matrix[s]->text().toStdString();
+    return { keyRoot_, theory::AlternativeNames(shown) };
+}
+
+QString frmChord::ChordName() const
+{
+    return ui::Utf8(
+        theory::ChordName(Root(), vsbChordType->value(), Spelling(), Names(), voicing_));
+}
+
+std::uint16_t frmChord::ChordPitches() const
+{
+    return theory::ChordPitchMask(Root(), vsbChordType->value());
 }
 
 void frmChord::Hyouji()
 {
-    const auto cells = theory::MatrixNoteNames(Root(), Spelling(), vsbChordType->value());
+    const auto cells
+        = theory::MatrixNoteNames(Root(), Spelling(), vsbChordType->value(), Names());
     for (std::size_t i = 0; i < cells.size(); ++i)
         lblNote[i]->setText(ui::Utf8(cells[i]));
-    if (held_)
+    if (held_ || voicing_.bass)
         ShowHeld(); // the held keys stay on their pitch classes as the root moves
+}
+
+void frmChord::ShowHeldChord(const theory::HeldChord& chord)
+{
+    showing_ = true;
+    ShowChord(chord.root, chord.type);
+    showing_ = false;
+    MarkTensions({});
+    keyRoot_.reset();
+    voicing_ = { chord.bass, chord.noFifth };
+    ShowChordType();
+}
+
+void frmChord::ChordChangedByHand()
+{
+    MarkTensions({});
+    const bool marked = keyRoot_ || voicing_ != theory::Voicing {};
+    keyRoot_.reset();
+    voicing_ = {};
+    if (marked) {
+        ShowChordType();
+        ShowHeld();
+    }
 }
 
 void frmChord::ShowChord(theory::PitchClass root, theory::ChordType type)
@@ -225,7 +274,20 @@ void frmChord::ShowChordType()
             Light(lblNote[i], lit >> i & 1);
     }
     shownLit_ = lit;
+    MarkOmittedFifth();
     Hyouji(); // by key, the names follow the chord too
+}
+
+void frmChord::MarkOmittedFifth()
+{
+    QLabel* fifth = lblNote[kFifthSlot];
+    if (voicing_.noFifth && (shownLit_ >> kFifthSlot & 1)) {
+        ui::Paint(fifth, kOmittedColour, ui::kBlack);
+        fifth->setToolTip(QStringLiteral("押さえていない5度 (no 5th)"));
+    } else {
+        Light(fifth, shownLit_ >> kFifthSlot & 1);
+        fifth->setToolTip(QString());
+    }
 }
 
 void frmChord::ApplySpellingMode()
@@ -276,9 +338,18 @@ void frmChord::cmddiatonic_Click(int index)
     // The chord type first, then the root: each scroll bar's own change handling shows it.
     const theory::DiatonicButton& button = theory::DiatonicButtons[static_cast<std::size_t>(index)];
     const theory::PitchClass tonic = 11 - cmbKey->currentIndex();
-    diatonicShowing_ = true;
+    showing_ = true;
     ShowChord(theory::DiatonicRoot(tonic, button.step), button.chordType);
-    diatonicShowing_ = false;
+    showing_ = false;
+    const bool wasHeld = voicing_ != theory::Voicing {};
+    voicing_ = {};
+    keyRoot_ = theory::DiatonicRootName(tonic, index);
+    keyScale_ = theory::DiatonicScaleMask(tonic, index);
+    if (wasHeld) {
+        ShowChordType();
+        ShowHeld();
+    }
+    Hyouji();
     MarkTensions(theory::DiatonicTensionFits(tonic, index));
     PlayChord();
 }
@@ -293,8 +364,8 @@ void frmChord::MarkTensions(const theory::TensionFits& fits)
         return;
     tensionsMarked_ = marked;
     const QString legend = marked
-        ? QStringLiteral(
-            "緑の枠: 使えるテンション\n赤の枠: アボイド・ノート\n灰色の枠: キーの外の音")
+        ? QStringLiteral("緑の枠: 使えるテンション\n赤の枠: アボイド・ノート\n"
+                         "橙の枠: キーの外から借りてよく使うテンション\n灰色の枠: キーの外の音")
         : QString();
     for (std::size_t i = 0; i < fits.size(); ++i) {
         QLabel* cell = lblNote[theory::kFirstTensionSlot + i];
@@ -325,15 +396,22 @@ void frmChord::MarkHeld(std::uint16_t pitchClasses)
 
 void frmChord::ShowHeld()
 {
+    // A slash chord's bass in white, whether or not it is still held.
+    const int bassSlot
+        = voicing_.bass ? theory::Transposed(*voicing_.bass, -Root()) : theory::kMatrixSlots;
     for (int s = 0; s < theory::kFirstTensionSlot; ++s) {
         QLabel* cell = lblNote[static_cast<std::size_t>(s)];
-        if (!(held_ >> theory::Transposed(Root(), s) & 1)) {
+        const bool bass = s == bassSlot && s != 0;
+        if (s != kFifthSlot || !voicing_.noFifth)
+            cell->setToolTip(bass ? QStringLiteral("ベース: ") + ChordName() : QString());
+        if (!bass && !(held_ >> theory::Transposed(Root(), s) & 1)) {
             cell->setFrameStyle(QFrame::NoFrame);
             continue;
         }
+        const QColor colour = ui::Color(bass ? ui::kWhite : kHeldColour);
         QPalette palette = cell->palette();
-        palette.setColor(QPalette::Light, ui::Color(kHeldColour));
-        palette.setColor(QPalette::Dark, ui::Color(kHeldColour));
+        palette.setColor(QPalette::Light, colour);
+        palette.setColor(QPalette::Dark, colour);
         cell->setPalette(palette);
         cell->setFrameStyle(QFrame::Panel | QFrame::Raised);
         cell->setLineWidth(kFitFrameWidth);

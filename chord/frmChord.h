@@ -5,12 +5,14 @@
 #include "shell/toolwindow.h"
 #include "theory/chords.h"
 #include "theory/diatonic.h"
+#include "theory/heldnotes.h"
 #include "theory/spelling.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -46,6 +48,18 @@ public:
     // mask) in a colour of their own; 0 clears the frames.
     void MarkHeld(std::uint16_t pitchClasses);
 
+    // Shows a chord read from held keys, as ShowChord, with its bass cell marked where it is not
+    // the root (C/E) and its fifth marked where the hand left it out; the marks and the copied
+    // line's name stay until the chord is changed another way.
+    void ShowHeldChord(const theory::HeldChord& chord);
+
+    // The chord shown as its copied line names it: "C major", "C/E", "E 7 (no 5th)".
+    QString ChordName() const;
+    // Its pitch classes as a 12-bit mask (0 for "N.C."), and the notes of its key's scale while
+    // it is the diatonic chord a button showed (else 0).
+    std::uint16_t ChordPitches() const;
+    std::uint16_t KeyScale() const { return keyRoot_ ? keyScale_ : 0; }
+
     // While busy (a chord search steps the window), no control takes input and no note cell
     // can be dragged; the pointer shows the wait.
     void SetBusy(bool busy);
@@ -75,6 +89,12 @@ private:
     // Frames the tension cells by how each tension fits the key; no marks clears them.
     void MarkTensions(const theory::TensionFits& fits);
     void ShowHeld();
+    // What spells the cells by key besides root and type: the key's name for a diatonic chord's
+    // root and the interval names chosen.
+    theory::ByKeyNames Names() const;
+    // A change of root or type that no diatonic button or held chord made: their marks go.
+    void ChordChangedByHand();
+    void MarkOmittedFifth();
 
     void cmdSarch_Click();
     void cmdSetting_Click();
@@ -109,8 +129,11 @@ private:
     WindowRegistry& registry_;
     Player& player_;
     bool busy_ = false;
-    bool diatonicShowing_ = false; // a diatonic button is moving the selectors
+    bool showing_ = false; // a diatonic button or a held chord is moving the selectors
     bool tensionsMarked_ = false;
+    std::optional<theory::SpelledNote> keyRoot_; // a diatonic chord's root, named by its key
+    std::uint16_t keyScale_ = 0; // the notes of that chord's key
+    theory::Voicing voicing_; // of a chord read from held keys
     std::uint16_t held_ = 0;
     // The lit slots as the cells show them, so a relit chord repaints only what changed.
     std::uint32_t shownLit_ = 0;

@@ -2,6 +2,7 @@
 
 #include "shell/controls.h"
 #include "shell/fonts.h"
+#include "shell/icons.h"
 #include "shell/listbar.h"
 #include "shell/spellingbutton.h"
 #include "shell/units.h"
@@ -13,7 +14,12 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -53,17 +59,25 @@ frmScale::frmScale(Player& player)
 
     // Under the spelling button, beside the scale list.
     cmdPlay = new PlayButton(this, QRect(4140, 525, 270, 255), player_);
+    cmdFit = new QPushButton(this);
+    ui::Place(cmdFit, "cmdFit", QRect(3840, 525, 270, 255));
+    cmdFit->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/fit.svg"), QSize(14, 14)));
+    cmdFit->setIconSize(QSize(14, 14));
+    ui::PaintButton(cmdFit, ui::kBlack);
+    cmdFit->setToolTip(QStringLiteral("VozuvIverのコードを含むスケールへ"));
 
     QWidget::setTabOrder(vsbRoot, vsbMode);
     QWidget::setTabOrder(vsbMode, cmbModeScale);
     QWidget::setTabOrder(cmbModeScale, cmdOption);
-    QWidget::setTabOrder(cmdOption, cmdPlay);
+    QWidget::setTabOrder(cmdOption, cmdFit);
+    QWidget::setTabOrder(cmdFit, cmdPlay);
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmScale::ShowScale);
     // The list shows a choice at once, from the mouse or the arrow keys alike.
     KeepInStep(vsbMode, cmbModeScale, [this](int) { ShowScale(); });
     connect(cmdOption, &SpellingButton::ModeChanged, this, &frmScale::ShowScale);
     connect(cmdPlay, &QPushButton::clicked, this, &frmScale::PlayScale);
+    connect(cmdFit, &QPushButton::clicked, this, &frmScale::cmdFit_Click);
 
     ui::OfferCopy(this,
         [this] { return ui::Utf8(theory::ScaleCopyText(Root(), Scale(), cmdOption->Mode())); });
@@ -84,6 +98,27 @@ void frmScale::ShowScale()
         ui::Paint(lblScale[j], cells[j].occupied ? ui::kNavy : ui::kBlack, kCyan);
     }
     emit ScaleShown();
+}
+
+void frmScale::FollowChords(std::function<ChordInView()> chordInView)
+{
+    chordInView_ = std::move(chordInView);
+}
+
+void frmScale::cmdFit_Click()
+{
+    const ChordInView view = chordInView_ ? chordInView_() : ChordInView {};
+    const std::vector<int> scales = theory::ScalesHolding(Root(), view.chord, view.keyScale);
+    if (view.chord == 0 || scales.empty()) {
+        QToolTip::showText(cmdFit->mapToGlobal(QPoint(0, cmdFit->height())),
+            view.chord == 0 ? QStringLiteral("VozuvIverにコードがありません")
+                            : QStringLiteral("このルートにはVozuvIverのコードを含むスケールがありません"),
+            cmdFit);
+        return;
+    }
+    // The next one after the scale shown, round again to the first (the key's own mode).
+    const auto shown = std::find(scales.begin(), scales.end(), Scale());
+    vsbMode->setValue(shown == scales.end() || shown + 1 == scales.end() ? scales.front() : shown[1]);
 }
 
 void frmScale::PlayScale() { player_.Play(theory::ScalePhrase(Root(), Scale())); }

@@ -5,13 +5,23 @@
 #include "theory/spelling.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class Player;
 class PlayButton;
 class QScrollBar;
 class SpellingButton;
+
+// The chord another window shows, for the scales that fit it: its pitch classes (0 for none) and,
+// for a chord of a key, the notes of the key's scale.
+struct ChordInView {
+    std::uint16_t chord = 0;
+    std::uint16_t keyScale = 0;
+};
 
 class frmScale : public ToolWindow {
     Q_OBJECT
@@ -31,6 +41,9 @@ public:
     theory::PitchClass Root() const;
     int Scale() const;
 
+    // Where cmdFit asks for the chord to fit; without it, cmdFit finds no chord.
+    void FollowChords(std::function<ChordInView()> chordInView);
+
 signals:
     // After every ShowScale, so that other windows can follow the scale live.
     void ScaleShown();
@@ -39,6 +52,8 @@ protected:
     void WriteSettings() override;
 
 private:
+    void cmdFit_Click();
+
     // Root: pitch class 11 - value, so the thumb at the bottom (11) is C.
     QScrollBar* vsbRoot;
     // The scale's catalogue index, kept on the list's index.
@@ -49,6 +64,9 @@ private:
     QLabel* lblMode;
     QComboBox* cmbModeScale;
     PlayButton* cmdPlay;
+    // Steps through the scales on the root that hold the chord window's chord.
+    QPushButton* cmdFit;
 
     Player& player_;
+    std::function<ChordInView()> chordInView_;
 };

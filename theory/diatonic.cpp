@@ -93,8 +93,8 @@ TensionFits DiatonicTensionFits(PitchClass tonic, int b)
     if (b < 0 || b >= kDiatonicButtonCount)
         return {};
     const DiatonicButton& button = DiatonicButtons[static_cast<std::size_t>(b)];
-    TensionFits fits = FitTensions(DiatonicRoot(tonic, button.step), button.chordType,
-        ScalePitchMask(Transposed(tonic, 0), RowScale(button.row)));
+    TensionFits fits = FitTensions(
+        DiatonicRoot(tonic, button.step), button.chordType, DiatonicScaleMask(tonic, b));
     for (std::size_t i = 0; i < fits.size(); ++i) {
         if (fits[i] && (button.avoided >> i & 1))
             fits[i] = TensionFit::Avoid;
@@ -102,6 +102,14 @@ TensionFits DiatonicTensionFits(PitchClass tonic, int b)
             fits[i] = TensionFit::Borrowed;
     }
     return fits;
+}
+
+std::uint16_t DiatonicScaleMask(PitchClass tonic, int b)
+{
+    if (b < 0 || b >= kDiatonicButtonCount)
+        return 0;
+    return ScalePitchMask(
+        Transposed(tonic, 0), RowScale(DiatonicButtons[static_cast<std::size_t>(b)].row));
 }
 
 SpelledNote DiatonicKeyName(PitchClass tonic, DiatonicRow row)

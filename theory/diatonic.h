@@ -56,6 +56,10 @@ TensionFits FitTensions(PitchClass root, ChordType type, std::uint16_t scale);
 // scale, with the button's avoided and borrowed tensions on top; no marks outside 0..13.
 TensionFits DiatonicTensionFits(PitchClass tonic, int b);
 
+// The notes of button b's key on tonic: the major scale for the major row, the natural minor
+// for the minor row, as a 12-bit mask; 0 outside 0..13.
+std::uint16_t DiatonicScaleMask(PitchClass tonic, int b);
+
 // The name of the key on tonic that row b's buttons are spelled in by key: the key list's own
 // name (the mixed table's: C＃ major stays C＃), except that a minor key takes its other name
 // where that needs fewer accidentals in its signature (G＃ minor, five sharps, not A♭ minor's

@@ -2,6 +2,7 @@
 
 #include "chord/DialogChord.h"
 #include "chord/frmChord.h"
+#include "theory/heldnotes.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -94,12 +95,29 @@ TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRootAndFrameTheTensions)
             : frame == QColor(0, 255, 0)                ? 'A'
             : frame == QColor(255, 0, 0)                ? 'X'
             : frame == QColor(128, 128, 128)            ? 'o'
+            : frame == QColor(255, 128, 0)              ? 'B'
                                                         : '?';
         EXPECT_FALSE(cell->toolTip().isEmpty());
     }
-    EXPECT_EQ(frames, "oAoXooA"); // 9 and 13 fit, 11 is avoided, the rest lie outside C major
+    // 9 and 13 fit, 11 is avoided, ♭9 and ♭13 come from the minor key, the rest lie outside.
+    EXPECT_EQ(frames, "BAoXoBA");
     Find<QScrollBar>(chord, "vsbRoot")->setValue(3);
     EXPECT_EQ(Find<QLabel>(chord, "lblNote", 13)->frameShape(), QFrame::NoFrame);
+}
+
+// A chord held over another bass names it and marks the bass cell, even once the keys are let go;
+// a change by hand ends it.
+TEST_F(ChordWindow, AHeldSlashChordShowsItsBass)
+{
+    chord->ShowHeldChord(*theory::ReadHeldChord({ 52, 55, 60 })); // E3 G3 C4
+    chord->MarkHeld(0);
+    EXPECT_EQ(chord->ChordName(), "C/E");
+    const QLabel* bass = Find<QLabel>(chord, "lblNote", 4);
+    EXPECT_NE(bass->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(bass->palette().color(QPalette::Light), QColor(255, 255, 255));
+    Find<QScrollBar>(chord, "vsbChordType")->setValue(6);
+    EXPECT_EQ(chord->ChordName(), "C M7");
+    EXPECT_EQ(bass->frameShape(), QFrame::NoFrame);
 }
 
 // Interval names chosen in the dialog show at once and, with the spelling, after a restart; a

@@ -62,7 +62,7 @@ TEST_F(ChordSearch, TheHitsOfTheFiveBoxes)
     EXPECT_EQ(Find<QLabel>(search, "lblWhy")->text(), "A = 短3, C = 増4, E = 短7 + F＃ (完1)");
     const QModelIndex index = List("lstSarch")->model()->index(List("lstSarch")->row(hit), 0);
     EXPECT_EQ(std::unique_ptr<QMimeData>(List("lstSarch")->model()->mimeData({ index }))->text(),
-        "F＃ m7(♭5): F＃ A C E");
+        "F♯ m7(♭5): F♯ A C E");
 }
 
 // A click empties a box; only a note cell from the chord window can be dropped in one.
