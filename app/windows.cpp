@@ -32,7 +32,8 @@ void RegisterWindows(WindowRegistry& registry, Player& player)
         });
         return scale;
     });
-    registry.Register(WindowId::Chord, [&player](WindowRegistry& r) { return new frmChord(r, player); });
+    registry.Register(
+        WindowId::Chord, [&player](WindowRegistry& r) { return new frmChord(r, player); });
     registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
     registry.Register(WindowId::Matrix,
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
@@ -45,26 +46,27 @@ void FollowKeyboard(WindowRegistry& registry, Midi& midi)
     // The chord shown is the one held when the last key went down: letting go of keys one by
     // one never changes it.
     auto before = std::make_shared<std::vector<int>>();
-    QObject::connect(&midi, &Midi::HeldChanged, &registry, [&registry, before](const std::vector<int>& held) {
-        const bool keyWentDown = std::any_of(held.begin(), held.end(), [&before](int note) {
-            return std::find(before->begin(), before->end(), note) == before->end();
+    QObject::connect(
+        &midi, &Midi::HeldChanged, &registry, [&registry, before](const std::vector<int>& held) {
+            const bool keyWentDown = std::any_of(held.begin(), held.end(), [&before](int note) {
+                return std::find(before->begin(), before->end(), note) == before->end();
+            });
+            *before = held;
+            auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
+            auto* search = qobject_cast<DialogSarch*>(registry.Loaded(WindowId::Search));
+            std::uint16_t pitchClasses = 0;
+            for (int note : held)
+                pitchClasses |= static_cast<std::uint16_t>(1u << (note % 12));
+            if (chord)
+                chord->MarkHeld(pitchClasses);
+            // Letting go of every key keeps the last chord until the next key goes down.
+            if (held.empty())
+                return;
+            if (search && search->isVisible()) {
+                search->SearchHeld(theory::SearchBoxNotes(held));
+            } else if (chord && chord->isVisible() && keyWentDown) {
+                if (const auto reading = theory::ReadHeldChord(held))
+                    chord->ShowHeldChord(*reading);
+            }
         });
-        *before = held;
-        auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
-        auto* search = qobject_cast<DialogSarch*>(registry.Loaded(WindowId::Search));
-        std::uint16_t pitchClasses = 0;
-        for (int note : held)
-            pitchClasses |= static_cast<std::uint16_t>(1u << (note % 12));
-        if (chord)
-            chord->MarkHeld(pitchClasses);
-        // Letting go of every key keeps the last chord until the next key goes down.
-        if (held.empty())
-            return;
-        if (search && search->isVisible()) {
-            search->SearchHeld(theory::SearchBoxNotes(held));
-        } else if (chord && chord->isVisible() && keyWentDown) {
-            if (const auto reading = theory::ReadHeldChord(held))
-                chord->ShowHeldChord(*reading);
-        }
-    });
 }

@@ -5,11 +5,11 @@
 #include "shell/fonts.h"
 #include "shell/icons.h"
 #include "shell/listbar.h"
+#include "shell/player.h"
 #include "shell/registry.h"
 #include "shell/spellingbutton.h"
 #include "shell/toppos.h"
 #include "shell/units.h"
-#include "shell/player.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"
@@ -108,8 +108,8 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
         connect(cmddiatonic[i], &QPushButton::clicked, this,
             [this, i] { cmddiatonic_Click(static_cast<int>(i)); });
     ui::OfferCopy(this, [this] {
-        return ui::Utf8(theory::ChordCopyText(
-            Root(), vsbChordType->value(), Spelling(), Names(), voicing_));
+        return ui::Utf8(
+            theory::ChordCopyText(Root(), vsbChordType->value(), Spelling(), Names(), voicing_));
     });
 
     Load();
@@ -229,8 +229,7 @@ std::uint16_t frmChord::ChordPitches() const
 
 void frmChord::Hyouji()
 {
-    const auto cells
-        = theory::MatrixNoteNames(Root(), Spelling(), vsbChordType->value(), Names());
+    const auto cells = theory::MatrixNoteNames(Root(), Spelling(), vsbChordType->value(), Names());
     for (std::size_t i = 0; i < cells.size(); ++i)
         lblNote[i]->setText(ui::Utf8(cells[i]));
     if (held_ || voicing_.bass)
@@ -301,8 +300,8 @@ void frmChord::ApplySpellingMode()
 void frmChord::SetBusy(bool busy)
 {
     busy_ = busy;
-    for (QWidget* control : std::initializer_list<QWidget*> {
-             cmbKey, cmdOption, cmdSarch, cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
+    for (QWidget* control : std::initializer_list<QWidget*> { cmbKey, cmdOption, cmdSarch,
+             cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
         control->setEnabled(!busy);
     for (QPushButton* button : cmddiatonic)
         button->setEnabled(!busy);

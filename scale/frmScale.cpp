@@ -4,9 +4,9 @@
 #include "shell/fonts.h"
 #include "shell/icons.h"
 #include "shell/listbar.h"
+#include "shell/player.h"
 #include "shell/spellingbutton.h"
 #include "shell/units.h"
-#include "shell/player.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"
@@ -111,14 +111,16 @@ void frmScale::cmdFit_Click()
     const std::vector<int> scales = theory::ScalesHolding(Root(), view.chord, view.keyScale);
     if (view.chord == 0 || scales.empty()) {
         QToolTip::showText(cmdFit->mapToGlobal(QPoint(0, cmdFit->height())),
-            view.chord == 0 ? QStringLiteral("VozuvIverにコードがありません")
-                            : QStringLiteral("このルートにはVozuvIverのコードを含むスケールがありません"),
+            view.chord == 0
+                ? QStringLiteral("VozuvIverにコードがありません")
+                : QStringLiteral("このルートにはVozuvIverのコードを含むスケールがありません"),
             cmdFit);
         return;
     }
     // The next one after the scale shown, round again to the first (the key's own mode).
     const auto shown = std::find(scales.begin(), scales.end(), Scale());
-    vsbMode->setValue(shown == scales.end() || shown + 1 == scales.end() ? scales.front() : shown[1]);
+    vsbMode->setValue(
+        shown == scales.end() || shown + 1 == scales.end() ? scales.front() : shown[1]);
 }
 
 void frmScale::PlayScale() { player_.Play(theory::ScalePhrase(Root(), Scale())); }

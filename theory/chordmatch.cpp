@@ -1,5 +1,7 @@
 #include "theory/chordmatch.h"
 
+#include "theory/copytext.h"
+
 namespace theory {
 
 ChordOnRoot SearchStep(int i)
@@ -41,17 +43,25 @@ std::vector<NoteRole> ChordRoles(PitchClass root, ChordType type, std::uint16_t 
 }
 
 std::string ExplainHit(PitchClass root, ChordType type, std::uint16_t notes, SpellingMode mode,
-    const std::array<std::string, kMatrixSlots>& intervalNames)
+    const std::array<std::string, kMatrixSlots>& intervalNames, std::optional<PitchClass> bass)
 {
     std::string asked;
     std::string added;
     // Each note as the chord window spells it in that chord.
-    const auto cells = MatrixNoteNames(root, mode, type);
+    const auto cells
+        = MatrixNoteNames(root, mode, type, { std::nullopt, AlternativeNames(intervalNames) });
+    if (bass && Transposed(*bass, 0) != root
+        && (ChordPitchMask(root, type) >> Transposed(*bass, 0) & 1)
+        && ChordHolds(root, type, notes))
+        asked = ChordName(
+                    root, type, mode, { std::nullopt, AlternativeNames(intervalNames) }, { bass })
+            + ": ";
+    const std::size_t named = asked.size();
     for (const NoteRole& role : ChordRoles(root, type, notes)) {
         const std::string_view note = Trimmed(cells[static_cast<std::size_t>(role.slot)]);
         const std::string& interval = intervalNames[static_cast<std::size_t>(role.slot)];
         if (role.searched)
-            asked += (asked.empty() ? "" : ", ") + std::string(note) + " = " + interval;
+            asked += (asked.size() == named ? "" : ", ") + std::string(note) + " = " + interval;
         else
             added += (added.empty() ? " + " : ", ") + std::string(note) + " (" + interval + ")";
     }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -52,9 +53,12 @@ struct NoteRole {
 std::vector<NoteRole> ChordRoles(PitchClass root, ChordType type, std::uint16_t notes);
 
 // Why a hit is a hit, naming each slot as the chord window does (intervalNames, slot 0..18):
-// "A = 完1, C = 短3, E = 完5 + G (短7)". Empty where ChordRoles is.
+// "A = 完1, C = 短3, E = 完5 + G (短7)". With a bass that is not the root (the lowest of the
+// keys held), the chord is named over it first: "C/E: C = 完1, E = 長3, G = 完5". Empty where
+// ChordRoles is.
 std::string ExplainHit(PitchClass root, ChordType type, std::uint16_t notes, SpellingMode mode,
-    const std::array<std::string, kMatrixSlots>& intervalNames);
+    const std::array<std::string, kMatrixSlots>& intervalNames,
+    std::optional<PitchClass> bass = std::nullopt);
 
 // Whether every note of the chord lies in scale (a 12-bit mask, as ScalePitchMask gives it).
 bool ChordInScale(PitchClass root, ChordType type, std::uint16_t scale);

@@ -129,8 +129,8 @@ std::array<std::string_view, kMatrixSlots> MatrixNoteNames(
         const bool named = names.root && NotePitchClass(Trimmed(SpelledCell(*names.root))) == root;
         const SpelledNote key = named ? *names.root : KeyRoot(root, std::span(lit).first(count));
         for (std::size_t s = 0; s < cells.size(); ++s)
-            cells[s] = SpelledCell(
-                Above(key, SlotInterval(t, static_cast<int>(s), names.alternatives)));
+            cells[s]
+                = SpelledCell(Above(key, SlotInterval(t, static_cast<int>(s), names.alternatives)));
         return cells;
     }
     for (std::size_t s = 0; s < cells.size(); ++s) {

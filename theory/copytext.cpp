@@ -105,7 +105,8 @@ std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode,
     const auto cells = MatrixNoteNames(root, mode, type, names);
     const int slash = SlashSlot(root, type, voicing);
     // Upward from the bass: C/E is E G C.
-    const int bassSemitones = slash < 0 ? 0 : MatrixSlots[static_cast<std::size_t>(slash)].semitones;
+    const int bassSemitones
+        = slash < 0 ? 0 : MatrixSlots[static_cast<std::size_t>(slash)].semitones;
     std::vector<std::pair<int, std::string_view>> notes;
     for (int slot : ChordSlots(type)) {
         if (!(voicing.noFifth && slot == kFifthSlot))
@@ -114,8 +115,8 @@ std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode,
                     + (slot >= kFirstTensionSlot ? 12 : 0),
                 cells[static_cast<std::size_t>(slot)]);
     }
-    std::stable_sort(notes.begin(), notes.end(),
-        [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(
+        notes.begin(), notes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string_view> upward;
     for (const auto& note : notes)
         upward.push_back(note.second);

@@ -7,34 +7,34 @@ namespace theory {
 
 namespace {
 
-std::vector<int> Sorted(std::vector<int> notes)
-{
-    std::sort(notes.begin(), notes.end());
-    return notes;
-}
-
-// How a chord stands on its bass, s semitones above the root: the root first, then the third
-// (first inversion), the fifth (second inversion), the seventh, anything else.
-int BassRank(int s)
-{
-    switch (s) {
-    case 0:
-        return 0;
-    case 3:
-    case 4:
-        return 1;
-    case 6:
-    case 7:
-    case 8:
-        return 2;
-    case 9: // the diminished seventh
-    case 10:
-    case 11:
-        return 3;
-    default:
-        return 4;
+    std::vector<int> Sorted(std::vector<int> notes)
+    {
+        std::sort(notes.begin(), notes.end());
+        return notes;
     }
-}
+
+    // How a chord stands on its bass, s semitones above the root: the root first, then the third
+    // (first inversion), the fifth (second inversion), the seventh, anything else.
+    int BassRank(int s)
+    {
+        switch (s) {
+        case 0:
+            return 0;
+        case 3:
+        case 4:
+            return 1;
+        case 6:
+        case 7:
+        case 8:
+            return 2;
+        case 9: // the diminished seventh
+        case 10:
+        case 11:
+            return 3;
+        default:
+            return 4;
+        }
+    }
 
 } // namespace
 

@@ -8,24 +8,24 @@ namespace theory {
 
 namespace {
 
-// A scale walks at a moderate pace and lets its last note ring; a chord rings a second, then
-// its notes follow each other a little faster.
-constexpr int kScaleStepMs = 300;
-constexpr int kChordMs = 1000;
-constexpr int kBrokenStepMs = 250;
+    // A scale walks at a moderate pace and lets its last note ring; a chord rings a second, then
+    // its notes follow each other a little faster.
+    constexpr int kScaleStepMs = 300;
+    constexpr int kChordMs = 1000;
+    constexpr int kBrokenStepMs = 250;
 
-constexpr ChordType kMajor = FindChordType("major");
-constexpr ChordType kMinor = FindChordType("m");
+    constexpr ChordType kMajor = FindChordType("major");
+    constexpr ChordType kMinor = FindChordType("m");
 
-// Notes one after another from startMs, the last one held twice as long.
-void AddBroken(Phrase& phrase, const std::vector<int>& notes, int startMs, int stepMs)
-{
-    for (std::size_t i = 0; i < notes.size(); ++i) {
-        const bool last = i + 1 == notes.size();
-        phrase.push_back({ { notes[i] }, startMs + static_cast<int>(i) * stepMs,
-            last ? 2 * stepMs : stepMs });
+    // Notes one after another from startMs, the last one held twice as long.
+    void AddBroken(Phrase& phrase, const std::vector<int>& notes, int startMs, int stepMs)
+    {
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            const bool last = i + 1 == notes.size();
+            phrase.push_back({ { notes[i] }, startMs + static_cast<int>(i) * stepMs,
+                last ? 2 * stepMs : stepMs });
+        }
     }
-}
 
 } // namespace
 

@@ -29,7 +29,8 @@ namespace {
     {
         std::optional<Writing> best;
         Writing writing { root, scale.degrees };
-        const auto search = [&](auto&& self, std::size_t j, int degree, int sharps, int flats) -> void {
+        const auto search
+            = [&](auto&& self, std::size_t j, int degree, int sharps, int flats) -> void {
             while (j < scale.steps.size() && scale.steps[j] == kNoNote)
                 ++j;
             if (j == scale.steps.size()) {
@@ -47,7 +48,8 @@ namespace {
                 writing.degrees[j] = static_cast<std::int8_t>(next);
                 const int off = writing.offDegree;
                 writing.offDegree += next != own;
-                self(self, j + 1, next, sharps + (note.alteration > 0), flats + (note.alteration < 0));
+                self(self, j + 1, next, sharps + (note.alteration > 0),
+                    flats + (note.alteration < 0));
                 writing.offDegree = off;
                 if (j == 0)
                     break; // the root is degree 1
@@ -137,7 +139,8 @@ std::array<ScaleCell, kScaleSlots> SpellScale(PitchClass root, int scale, Spelli
     // tone would end B＃ C𝄪): then it is written as players write it, E F＃ G＃ A＃ C D.
     if (mode == SpellingMode::ByKey && entry.symmetric && NeedsDoubleAccidental(tonic, entry)) {
         std::optional<Writing> best;
-        for (const SpelledNote name : { tonic, SpelledNote { tonic.letter + tonic.alteration, -tonic.alteration } }) {
+        for (const SpelledNote name :
+            { tonic, SpelledNote { tonic.letter + tonic.alteration, -tonic.alteration } }) {
             const std::optional<Writing> writing = AscendingWriting(name, entry);
             if (writing && (!best || writing->Weight() < best->Weight()))
                 best = writing;

@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
-
 namespace {
 
 class ScaleWindow : public WindowTest {
@@ -45,6 +44,22 @@ TEST_F(ScaleWindow, ShowsTheScaleOnTheRoot)
     EXPECT_EQ(Find<QComboBox>(scale, "cmbModeScale")->currentIndex(), 17);
     Find<QScrollBar>(scale, "vsbRoot")->setValue(10); // C＃: the thumb at the bottom is C
     EXPECT_EQ(Row(), "C＃ D E F G G＃ A＃ B oooooooo");
+}
+
+// The fitting button steps through the scales on the root that hold the chord window's chord,
+// its key's own mode first, and says so when there is no chord.
+TEST_F(ScaleWindow, StepsThroughTheScalesThatHoldTheChord)
+{
+    Find<QPushButton>(scale, "cmdFit")->click();
+    EXPECT_EQ(Find<QScrollBar>(scale, "vsbMode")->value(), 0);
+    auto* chord = Load<QWidget>(WindowId::Chord);
+    Find<QComboBox>(chord, "cmbKey")->setCurrentIndex(11); // C
+    Find<QPushButton>(chord, "cmddiatonic(1)")->click(); // Dm
+    Find<QScrollBar>(scale, "vsbRoot")->setValue(9); // D
+    for (const char* name : { "Dorian", "Phrygian", "Aeolian(Natural Minor)", "Melodic minor" }) {
+        Find<QPushButton>(scale, "cmdFit")->click();
+        EXPECT_EQ(Find<QComboBox>(scale, "cmbModeScale")->currentText(), name);
+    }
 }
 
 // The spelling cycles through four modes and is written only at close; an unusable stored one

@@ -69,4 +69,7 @@ TEST(ChordMatch, EachSearchedNoteIsNamedByItsSlotInTheHit)
     EXPECT_EQ(why(9, "m7", Notes({ "C", "E", "A" })), "A = 完1, C = 短3, E = 完5 + G (短7)");
     EXPECT_EQ(why(0, "add9", Notes({ "D" })), "D = 長2 + C (完1), E (長3), G (完5)"); // a second
     EXPECT_EQ(why(0, "major", Notes({ "D" })), ""); // not a hit
+    // Held keys over E: the hit is named over its bass.
+    EXPECT_EQ(theory::ExplainHit(0, 1, Notes({ "E", "G", "C" }), SpellingMode::Mixed, names, 4),
+        "C/E: C = 完1, E = 長3, G = 完5");
 }

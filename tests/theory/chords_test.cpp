@@ -79,11 +79,13 @@ TEST(Chords, SpelledAsAMusicianWritesThem)
     // Unlit slots follow their interval names: the augmented fifth of C＃ is G𝄪; named 増4 and
     // 短6, the slots of C read F＃ and A♭.
     EXPECT_EQ(theory::MatrixNoteNames(1, SpellingMode::ByKey)[8], "G𝄪");
-    const auto renamed = theory::MatrixNoteNames(0, SpellingMode::ByKey, 0, { {}, 1u << 6 | 1u << 8 });
+    const auto renamed
+        = theory::MatrixNoteNames(0, SpellingMode::ByKey, 0, { {}, 1u << 6 | 1u << 8 });
     EXPECT_EQ(renamed[6], "F＃");
     EXPECT_EQ(renamed[8], "A♭");
     // A key names the root: E＃m in F＃ major, where the chord alone would read Fm.
-    EXPECT_EQ(theory::MatrixNoteNames(5, SpellingMode::ByKey, 20, { theory::SpelledNote { 2, 1 } })[3],
+    EXPECT_EQ(
+        theory::MatrixNoteNames(5, SpellingMode::ByKey, 20, { theory::SpelledNote { 2, 1 } })[3],
         "G＃");
     EXPECT_EQ(theory::ChordSymbol("C", 1), "C");
     EXPECT_EQ(theory::ChordSymbol("F＃", 26), "F＃m7(♭5)");

@@ -77,7 +77,8 @@ TEST(Diatonic, TensionsThatFitEachChordOfTheKey)
         EXPECT_EQ(lists[static_cast<int>(TensionFit::Borrowed)], row.borrowed);
         std::istringstream sheet(row.sheet);
         for (std::string tension; sheet >> tension;) {
-            const auto i = std::find(std::begin(names), std::end(names), tension) - std::begin(names);
+            const auto i
+                = std::find(std::begin(names), std::end(names), tension) - std::begin(names);
             EXPECT_NE(fits[static_cast<std::size_t>(i)], TensionFit::OutsideKey) << tension;
         }
     }
@@ -101,7 +102,8 @@ TEST(Diatonic, RootsSpelledByDegree)
         for (int b = 0; b < theory::kDiatonicButtonCount; ++b) {
             std::string& row = rows[b / 7];
             row += (row.empty() ? "" : " ")
-                + std::string(theory::Trimmed(theory::SpelledCell(theory::DiatonicRootName(tonic, b))));
+                + std::string(
+                    theory::Trimmed(theory::SpelledCell(theory::DiatonicRootName(tonic, b))));
         }
         EXPECT_EQ(rows[0], major) << tonic;
         EXPECT_EQ(rows[1], minor) << tonic;

@@ -43,7 +43,8 @@ TEST(Playback, WhatEachControlPlays)
         { "C major", theory::ChordPhrase(0, FindChordType("major")), { 60, 64, 67, 60, 64, 67 } },
         { "C add9: the ninth above the octave", theory::ChordPhrase(0, FindChordType("add9")),
             { 60, 64, 67, 74, 60, 64, 67, 74 } },
-        { "A madd9", theory::ChordPhrase(9, FindChordType("madd9")), { 69, 72, 76, 83, 69, 72, 76, 83 } },
+        { "A madd9", theory::ChordPhrase(9, FindChordType("madd9")),
+            { 69, 72, 76, 83, 69, 72, 76, 83 } },
         { "key of C♭ minor: A♭m", theory::KeyChordPhrase(14, true), { 68, 71, 75, 68, 71, 75 } },
         { "outside the catalogue", theory::ScalePhrase(0, 24), {} },
     };

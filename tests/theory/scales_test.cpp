@@ -115,9 +115,9 @@ TEST(Scales, HoldingAChord)
 {
     const std::uint16_t am7 = 1 << 9 | 1 << 0 | 1 << 4 | 1 << 7;
     const std::uint16_t cMajor = 0b1010'1011'0101;
-    EXPECT_EQ(theory::ScalesHolding(9, am7, cMajor), (std::vector<int> { 5, 1, 2, 12, 17, 19, 22 }));
+    EXPECT_EQ(
+        theory::ScalesHolding(9, am7, cMajor), (std::vector<int> { 5, 1, 2, 12, 17, 19, 22 }));
     const std::uint16_t c7 = 1 << 0 | 1 << 4 | 1 << 7 | 1 << 10;
     EXPECT_EQ(theory::ScalesHolding(0, c7), (std::vector<int> { 4, 7, 8, 15, 17, 19 }));
     EXPECT_TRUE(theory::ScalesHolding(0, 0b1111'1111'1111).empty());
 }
-
