@@ -57,6 +57,8 @@ namespace {
 
 } // namespace
 
+Interval ChordSlotInterval(ChordType t, int s) { return SlotInterval(t, s, 0); }
+
 std::string_view ChordListText(ChordType t)
 {
     const ChordTypeRow* row = Row(t);

@@ -120,6 +120,10 @@ std::uint32_t LitSlotMask(ChordType t);
 // True when type t lights a tension slot (12..18): its search hits belong to the tension list.
 bool LightsTension(ChordType t);
 
+// The interval slot s stands for in type t as its default name has it, except that the four-note
+// diminished chord's 9-semitone slot is its diminished seventh: {7, 9}; {6, 9} in "6".
+Interval ChordSlotInterval(ChordType t, int s);
+
 // The pitch classes of type t above its root as a 12-bit mask, bit 0 the root.
 std::uint16_t ChordIntervalMask(ChordType t);
 
