@@ -69,6 +69,10 @@ int main(int argc, char* argv[])
 
     // The launcher's context menu (right click, or the Menu key) keeps its nine buttons as they
     // are.
+    auto* instrument = new QAction(QStringLiteral("Instrument（鍵盤とネック）"), &launcher);
+    QObject::connect(
+        instrument, &QAction::triggered, &launcher, [&registry] { ShowInstrument(registry); });
+    launcher.addAction(instrument);
     AddSettingsEntry<SoundDialog>(launcher, "音の設定…", sound);
     AddSettingsEntry<MidiDialog>(launcher, "MIDI の設定…", midi);
     launcher.setContextMenuPolicy(Qt::ActionsContextMenu);

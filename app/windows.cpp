@@ -2,22 +2,148 @@
 
 #include "chord/DialogChord.h"
 #include "chord/frmChord.h"
+#include "instrument/frmInstrument.h"
 #include "key/frmKey.h"
 #include "memo/frmMemo.h"
 #include "midi/midi.h"
 #include "reference/frmReference.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
+#include "shell/controls.h"
 #include "shell/frmAuthor.h"
 #include "shell/frmLoading.h"
 #include "shell/registry.h"
+#include "shell/toppos.h"
+#include "theory/copytext.h"
 #include "theory/heldnotes.h"
 
 #include <algorithm>
 #include <memory>
 
+namespace {
+
+// What the instrument window last was told to show, kept beside the registry for when it loads.
+class InstrumentSubject final : public QObject {
+public:
+    explicit InstrumentSubject(WindowRegistry& registry)
+        : QObject(&registry)
+    {
+        setObjectName(QStringLiteral("InstrumentSubject"));
+    }
+    static InstrumentSubject* Of(const WindowRegistry& registry)
+    {
+        return static_cast<InstrumentSubject*>(registry.findChild<QObject*>(
+            QStringLiteral("InstrumentSubject"), Qt::FindDirectChildrenOnly));
+    }
+
+    QString title;
+    theory::Marking marking;
+    bool chord = false;
+    std::uint16_t searched = 0;
+    bool set = false;
+};
+
+QString ScaleTitle(const frmScale& scale)
+{
+    return QStringLiteral("ScaleView: ")
+        + ui::Utf8(theory::ScaleCopyText(scale.Root(), scale.Scale(), scale.Spelling()));
+}
+
+theory::Marking ChordMarking(const frmChord& chord)
+{
+    std::array<std::string, theory::kMatrixSlots> cells;
+    for (int s = 0; s < theory::kMatrixSlots; ++s)
+        cells[static_cast<std::size_t>(s)] = chord.NoteCell(s).toStdString();
+    return theory::ChordMarking(chord.ChordRoot(), chord.Type(), cells);
+}
+
+// The instrument follows the window the user touched last; it loads showing what was last shown,
+// else the scale window's scale.
+void FollowOnInstrument(WindowRegistry& registry)
+{
+    new InstrumentSubject(registry);
+    QObject::connect(&registry, &WindowRegistry::WindowLoaded, &registry, [&registry](WindowId id) {
+        if (id == WindowId::Scale) {
+            auto* scale = qobject_cast<frmScale*>(registry.Loaded(id));
+            QObject::connect(scale, &frmScale::ScaleShown, scale, [&registry, scale] {
+                ShowOnInstrument(registry, ScaleTitle(*scale),
+                    theory::ScaleMarking(scale->Root(), scale->Scale(), scale->Spelling()), false);
+            });
+            QObject::connect(scale, &frmScale::InstrumentAsked, scale,
+                [&registry] { ShowInstrument(registry); });
+        } else if (id == WindowId::Chord) {
+            auto* chord = qobject_cast<frmChord*>(registry.Loaded(id));
+            QObject::connect(chord, &frmChord::ChordShown, chord, [&registry, chord] {
+                ShowOnInstrument(registry, QStringLiteral("VozuvIver: ") + chord->ChordName(),
+                    ChordMarking(*chord), true);
+            });
+            QObject::connect(chord, &frmChord::InstrumentAsked, chord,
+                [&registry] { ShowInstrument(registry); });
+        } else if (id == WindowId::Search) {
+            auto* search = qobject_cast<DialogSarch*>(registry.Loaded(id));
+            QObject::connect(
+                search, &DialogSarch::HitShown, search, [&registry](std::uint16_t searched) {
+                    const auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
+                    if (chord)
+                        ShowOnInstrument(registry,
+                            QStringLiteral("VozuvIver - Search: ") + chord->ChordName(),
+                            ChordMarking(*chord), true, searched);
+                });
+        } else if (id == WindowId::Instrument) {
+            auto* instrument = qobject_cast<frmInstrument*>(registry.Loaded(id));
+            const InstrumentSubject* last = InstrumentSubject::Of(registry);
+            if (last->set)
+                instrument->Show(last->title, last->marking, last->chord, last->searched);
+            else if (const auto* scale = qobject_cast<frmScale*>(registry.Loaded(WindowId::Scale)))
+                instrument->Show(ScaleTitle(*scale),
+                    theory::ScaleMarking(scale->Root(), scale->Scale(), scale->Spelling()), false);
+            // With the search open, a click on a key or a string puts its note in a box.
+            QObject::connect(
+                instrument, &frmInstrument::NoteClicked, instrument, [&registry](int note) {
+                    auto* search = qobject_cast<DialogSarch*>(registry.Loaded(WindowId::Search));
+                    if (search && search->isVisible())
+                        search->PutNote(note % 12);
+                });
+        }
+    });
+    // Loaded on first use, it stays on top with the rest.
+    QObject::connect(
+        &registry, &WindowRegistry::WindowFlagChanged, &registry, [&registry](bool on) {
+            if (QWidget* instrument = registry.Loaded(WindowId::Instrument))
+                on ? TopMostOn(instrument) : TopMostOff(instrument);
+        });
+}
+
+} // namespace
+
+void ShowOnInstrument(WindowRegistry& registry, const QString& title,
+    const theory::Marking& marking, bool chord, std::uint16_t searched)
+{
+    if (InstrumentSubject* last = InstrumentSubject::Of(registry)) {
+        last->title = title;
+        last->marking = marking;
+        last->chord = chord;
+        last->searched = searched;
+        last->set = true;
+    }
+    if (auto* instrument = qobject_cast<frmInstrument*>(registry.Loaded(WindowId::Instrument)))
+        instrument->Show(title, marking, chord, searched);
+}
+
+void ShowInstrument(WindowRegistry& registry)
+{
+    QWidget* instrument = registry.Touch(WindowId::Instrument);
+    if (!instrument)
+        return;
+    if (registry.WindowFlag())
+        TopMostOn(instrument);
+    instrument->show();
+    instrument->raise();
+}
+
 void RegisterWindows(WindowRegistry& registry, Player& player)
 {
+    FollowOnInstrument(registry);
     registry.Register(
         WindowId::Loading, [](WindowRegistry& r) { return new frmLoading(r.Main()); });
     registry.Register(WindowId::Author, [](WindowRegistry&) { return new frmAuthor; });
@@ -39,6 +165,8 @@ void RegisterWindows(WindowRegistry& registry, Player& player)
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
     registry.Register(WindowId::Memo, [](WindowRegistry&) { return new frmMemo; });
     registry.Register(WindowId::Reference, [](WindowRegistry&) { return new frmReference; });
+    registry.Register(
+        WindowId::Instrument, [&player](WindowRegistry&) { return new frmInstrument(player); });
 }
 
 void FollowKeyboard(WindowRegistry& registry, Midi& midi)
@@ -59,6 +187,9 @@ void FollowKeyboard(WindowRegistry& registry, Midi& midi)
                 pitchClasses |= static_cast<std::uint16_t>(1u << (note % 12));
             if (chord)
                 chord->MarkHeld(pitchClasses);
+            if (auto* instrument
+                = qobject_cast<frmInstrument*>(registry.Loaded(WindowId::Instrument)))
+                instrument->MarkHeld(held);
             // Letting go of every key keeps the last chord until the next key goes down.
             if (held.empty())
                 return;

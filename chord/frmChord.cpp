@@ -104,6 +104,7 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
     connect(cmdSarch, &QPushButton::clicked, this, &frmChord::cmdSarch_Click);
     connect(cmdSetting, &QPushButton::clicked, this, &frmChord::cmdSetting_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &frmChord::PlayChord);
+    connect(cmdGuitar, &QPushButton::clicked, this, &frmChord::InstrumentAsked);
     for (std::size_t i = 0; i < cmddiatonic.size(); ++i)
         connect(cmddiatonic[i], &QPushButton::clicked, this,
             [this, i] { cmddiatonic_Click(static_cast<int>(i)); });
@@ -146,14 +147,14 @@ void frmChord::CreateButtons()
     cmdOption = new SpellingButton(this, QRect(4980, 780, 270, 255), kDefaultMode);
     cmdSarch = PictureButton(this, "cmdSarch", QRect(5310, 780, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/search.svg"), QSize(14, 14)));
-    cmdGuitar = PictureButton(this, "cmdGuitar", QRect(4980, 1080, 270, 255), QIcon());
-    cmdGuitar->hide();
     cmdSetting = PictureButton(this, "cmdSetting", QRect(5310, 1080, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
     cmdSarch->setToolTip(QStringLiteral("コードを検索"));
     cmdSetting->setToolTip(QStringLiteral("音程名の設定"));
-    // Where the hidden guitar button would stand, beside the interval names' gear.
+    // Where the guitar button first stood, beside the interval names' gear; the guitar button
+    // itself in the corner of the diatonic area, beside "Minor".
     cmdPlay = new PlayButton(this, QRect(4980, 1080, 270, 255), player_);
+    cmdGuitar = ui::InstrumentButton(this, "cmdGuitar", QRect(5430, 1800, 270, 255));
 }
 
 void frmChord::CreateDiatonicArea()
@@ -222,6 +223,13 @@ QString frmChord::ChordName() const
         theory::ChordName(Root(), vsbChordType->value(), Spelling(), Names(), voicing_));
 }
 
+theory::ChordType frmChord::Type() const { return vsbChordType->value(); }
+
+QString frmChord::NoteCell(int slot) const
+{
+    return lblNote[static_cast<std::size_t>(slot)]->text();
+}
+
 std::uint16_t frmChord::ChordPitches() const
 {
     return theory::ChordPitchMask(Root(), vsbChordType->value());
@@ -234,6 +242,7 @@ void frmChord::Hyouji()
         lblNote[i]->setText(ui::Utf8(cells[i]));
     if (held_ || voicing_.bass)
         ShowHeld(); // the held keys stay on their pitch classes as the root moves
+    emit ChordShown();
 }
 
 void frmChord::ShowHeldChord(const theory::HeldChord& chord)

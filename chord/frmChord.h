@@ -41,6 +41,12 @@ public:
 
     theory::SpellingMode Spelling() const;
 
+    // The chord shown, for the windows that follow it: its root, its type and the note cell of
+    // each slot as the window names it.
+    theory::PitchClass ChordRoot() const { return Root(); }
+    theory::ChordType Type() const;
+    QString NoteCell(int slot) const;
+
     // Plays the chord shown: its notes together, then broken upward; "N.C." plays nothing.
     void PlayChord();
 
@@ -71,6 +77,12 @@ public:
     // The MIME type a dragged note cell carries besides plain text, so a drop target can tell
     // a note from any other text.
     static constexpr const char* kNoteMimeType = "application/x-rurized-note";
+
+signals:
+    // After every change of the cells' names (Hyouji), so other windows can follow the chord.
+    void ChordShown();
+    // cmdGuitar was pressed: the instrument window is wanted.
+    void InstrumentAsked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,7 +127,7 @@ private:
     QLabel* lblTension;
     SpellingButton* cmdOption;
     QPushButton* cmdSarch; // opens the chord search
-    QPushButton* cmdGuitar; // never shown
+    QPushButton* cmdGuitar; // opens the instrument window
     QPushButton* cmdSetting; // opens the interval-name dialog
     PlayButton* cmdPlay;
 

@@ -65,12 +65,14 @@ frmScale::frmScale(Player& player)
     cmdFit->setIconSize(QSize(14, 14));
     ui::PaintButton(cmdFit, ui::kBlack);
     cmdFit->setToolTip(QStringLiteral("VozuvIverのコードを含むスケールへ"));
+    cmdInstrument = ui::InstrumentButton(this, "cmdInstrument", QRect(3540, 525, 270, 255));
 
     QWidget::setTabOrder(vsbRoot, vsbMode);
     QWidget::setTabOrder(vsbMode, cmbModeScale);
     QWidget::setTabOrder(cmbModeScale, cmdOption);
     QWidget::setTabOrder(cmdOption, cmdFit);
-    QWidget::setTabOrder(cmdFit, cmdPlay);
+    QWidget::setTabOrder(cmdFit, cmdInstrument);
+    QWidget::setTabOrder(cmdInstrument, cmdPlay);
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmScale::ShowScale);
     // The list shows a choice at once, from the mouse or the arrow keys alike.
@@ -78,6 +80,7 @@ frmScale::frmScale(Player& player)
     connect(cmdOption, &SpellingButton::ModeChanged, this, &frmScale::ShowScale);
     connect(cmdPlay, &QPushButton::clicked, this, &frmScale::PlayScale);
     connect(cmdFit, &QPushButton::clicked, this, &frmScale::cmdFit_Click);
+    connect(cmdInstrument, &QPushButton::clicked, this, &frmScale::InstrumentAsked);
 
     ui::OfferCopy(this,
         [this] { return ui::Utf8(theory::ScaleCopyText(Root(), Scale(), cmdOption->Mode())); });
@@ -89,6 +92,8 @@ frmScale::frmScale(Player& player)
 theory::PitchClass frmScale::Root() const { return 11 - vsbRoot->value(); }
 
 int frmScale::Scale() const { return vsbMode->value(); }
+
+theory::SpellingMode frmScale::Spelling() const { return cmdOption->Mode(); }
 
 void frmScale::ShowScale()
 {

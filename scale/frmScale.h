@@ -40,6 +40,7 @@ public:
     // The scale shown: its root and its catalogue index.
     theory::PitchClass Root() const;
     int Scale() const;
+    theory::SpellingMode Spelling() const;
 
     // Where cmdFit asks for the chord to fit; without it, cmdFit finds no chord.
     void FollowChords(std::function<ChordInView()> chordInView);
@@ -47,6 +48,8 @@ public:
 signals:
     // After every ShowScale, so that other windows can follow the scale live.
     void ScaleShown();
+    // cmdInstrument was pressed: the instrument window is wanted.
+    void InstrumentAsked();
 
 protected:
     void WriteSettings() override;
@@ -66,6 +69,7 @@ private:
     PlayButton* cmdPlay;
     // Steps through the scales on the root that hold the chord window's chord.
     QPushButton* cmdFit;
+    QPushButton* cmdInstrument; // opens the instrument window
 
     Player& player_;
     std::function<ChordInView()> chordInView_;

@@ -300,15 +300,29 @@ void DialogSarch::SearchHeld(const std::vector<theory::PitchClass>& notes)
         return;
     if (Searching())
         FinishSearch(false);
-    const auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord);
-    const theory::SpellingMode mode = chord && theory::IsSpellingTable(chord->Spelling())
-        ? chord->Spelling()
-        : theory::SpellingMode::Mixed;
+    const theory::SpellingMode mode = BoxSpelling();
     for (std::size_t i = 0; i < lblSarch.size(); ++i)
         lblSarch[i]->setText(i < notes.size() ? ui::Utf8(theory::NoteName(mode, notes[i])) : QString());
     held_ = true;
     SearchChords();
     held_ = false;
+}
+
+theory::SpellingMode DialogSarch::BoxSpelling()
+{
+    const auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord);
+    return chord && theory::IsSpellingTable(chord->Spelling()) ? chord->Spelling()
+                                                               : theory::SpellingMode::Mixed;
+}
+
+bool DialogSarch::PutNote(theory::PitchClass note)
+{
+    const auto box = std::find_if(
+        lblSarch.begin(), lblSarch.end(), [](const QLabel* box) { return box->text().isEmpty(); });
+    if (box == lblSarch.end() || Searching())
+        return false;
+    (*box)->setText(ui::Utf8(theory::NoteName(BoxSpelling(), note)));
+    return true;
 }
 
 void DialogSarch::SearchChords()
@@ -424,8 +438,10 @@ void DialogSarch::Shake()
 
 void DialogSarch::ShowResultChord(const QListWidgetItem* item)
 {
-    if (auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord))
+    if (auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord)) {
         chord->ShowChord(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt());
+        emit HitShown(notes_);
+    }
 }
 
 void DialogSarch::PlayHit(QListWidgetItem* item)

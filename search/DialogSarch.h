@@ -40,6 +40,14 @@ public:
     // ticked, whatever its box says; a running search gives way.
     void SearchHeld(const std::vector<theory::PitchClass>& notes);
 
+    // Puts a note into the first empty box, in the chord window's spelling; false when every box
+    // holds one or a search is running.
+    bool PutNote(theory::PitchClass note);
+
+signals:
+    // A click on a hit showed it in the chord window; searched holds the pitch classes looked for.
+    void HitShown(std::uint16_t searched);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void WriteSettings() override;
@@ -50,6 +58,8 @@ private:
     void CreateControls();
     void Load();
 
+    // The spelling the boxes take notes in: the chord window's table, else the mixed one.
+    theory::SpellingMode BoxSpelling();
     void Step();
     void AddHit(const theory::ChordHit& hit);
     void FinishSearch(bool shake);

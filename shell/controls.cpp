@@ -1,6 +1,7 @@
 #include "shell/controls.h"
 
 #include "shell/fonts.h"
+#include "shell/icons.h"
 #include "shell/units.h"
 
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWidget>
@@ -135,6 +137,17 @@ void OfferCopy(QWidget* window, std::function<QString()> line)
     });
     window->addAction(copy);
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QPushButton* InstrumentButton(QWidget* parent, const char* name, const QRect& twips)
+{
+    auto* button = new QPushButton(parent);
+    Place(button, QString::fromLatin1(name), twips);
+    button->setIcon(SvgIcon(QStringLiteral(":/pictures/instrument.svg"), QSize(14, 14)));
+    button->setIconSize(QSize(14, 14));
+    PaintButton(button, kBlack);
+    button->setToolTip(QStringLiteral("鍵盤とギターのネックで見る (Instrument)"));
+    return button;
 }
 
 } // namespace ui

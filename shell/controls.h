@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 class QWidget;
 
@@ -57,6 +58,10 @@ QScrollBar* VerticalBar(
 // A drop-down list (no typing) in the given colours, in the monospaced Gothic.
 QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
     std::uint32_t background, std::uint32_t text);
+
+// The picture button that asks for the instrument window, the same in every window that offers
+// it: named name and placed at twips.
+QPushButton* InstrumentButton(QWidget* parent, const char* name, const QRect& twips);
 
 // Lets the user take away what a window shows as one line of plain text: Ctrl+C anywhere in
 // the window, and the item "コピー" of its context menu, put line() on the clipboard.

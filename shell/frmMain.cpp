@@ -180,9 +180,9 @@ void frmMain::ShutDown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    for (WindowId id :
-        { WindowId::Scale, WindowId::Key, WindowId::Chord, WindowId::Memo, WindowId::Reference,
-            WindowId::Loading, WindowId::Author, WindowId::Search, WindowId::Matrix })
+    for (WindowId id : { WindowId::Scale, WindowId::Key, WindowId::Chord, WindowId::Memo,
+             WindowId::Reference, WindowId::Loading, WindowId::Author, WindowId::Search,
+             WindowId::Matrix, WindowId::Instrument })
         registry_.Close(id);
     WriteWinPos("Main", this);
     ini::WriteIni("Main", "WindowFlag", registry_.WindowFlag() ? "True" : "False");

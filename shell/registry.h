@@ -9,8 +9,19 @@
 #include <functional>
 
 // Every window the launcher loads, shows, hides or closes.
-enum class WindowId { Scale, Key, Chord, Memo, Reference, Loading, Author, Search, Matrix };
-inline constexpr int kWindowIdCount = 9;
+enum class WindowId {
+    Scale,
+    Key,
+    Chord,
+    Memo,
+    Reference,
+    Loading,
+    Author,
+    Search,
+    Matrix,
+    Instrument
+};
+inline constexpr int kWindowIdCount = 10;
 
 class WindowRegistry : public QObject {
     Q_OBJECT
@@ -48,12 +59,20 @@ public:
     // True while every window is meant to stay on top; windows and dialogs follow it as they
     // open.
     bool WindowFlag() const { return windowFlag_; }
-    void SetWindowFlag(bool flag) { windowFlag_ = flag; }
+    void SetWindowFlag(bool flag)
+    {
+        if (flag == windowFlag_)
+            return;
+        windowFlag_ = flag;
+        emit WindowFlagChanged(flag);
+    }
 
 signals:
     // A window has just been loaded, or closed and forgotten, so others that use it can follow.
     void WindowLoaded(WindowId id);
     void WindowUnloaded(WindowId id);
+    // Always-on-top was switched, so that a window loaded on first use can follow.
+    void WindowFlagChanged(bool flag);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -129,7 +129,7 @@ Marking ScaleMarking(PitchClass root, int scale, SpellingMode mode)
             continue;
         MarkedNote& note
             = marking.notes[static_cast<std::size_t>(Transposed(root, entry.steps[j]))];
-        note.role = j == 0 ? NoteRole::Root : NoteRole::Tone;
+        note.role = j == 0 ? MarkRole::Root : MarkRole::Tone;
         note.name = Trimmed(cells[j].text);
         note.degree = DegreeLabel({ entry.degrees[j], entry.steps[j] });
     }
@@ -146,9 +146,9 @@ Marking ChordMarking(
         const MatrixSlot& matrix = MatrixSlots[static_cast<std::size_t>(slot)];
         MarkedNote& note
             = marking.notes[static_cast<std::size_t>(Transposed(root, matrix.semitones))];
-        note.role = slot == 0          ? NoteRole::Root
-            : slot < kFirstTensionSlot ? NoteRole::Tone
-                                       : NoteRole::Tension;
+        note.role = slot == 0          ? MarkRole::Root
+            : slot < kFirstTensionSlot ? MarkRole::Tone
+                                       : MarkRole::Tension;
         note.name = Trimmed(cells[static_cast<std::size_t>(slot)]);
         note.degree = DegreeLabel(ChordSlotInterval(t, slot));
     }

@@ -91,10 +91,10 @@ std::vector<NeckPosition> PitchClassPositions(
     const Tuning& tuning, std::uint16_t pitchClasses, int lastFret = kLastFret);
 
 // What a note is to the scale or chord shown.
-enum class NoteRole : std::uint8_t { None, Root, Tone, Tension };
+enum class MarkRole : std::uint8_t { None, Root, Tone, Tension };
 
 struct MarkedNote {
-    NoteRole role = NoteRole::None;
+    MarkRole role = MarkRole::None;
     std::string name; // as the window it comes from spells it: "F＃"
     std::string degree; // its interval above the root: "1", "♭3", "♯11"
 };

@@ -109,8 +109,8 @@ TEST(Marking, ScaleAndChordNotes)
     for (int step : { 0, 2, 3, 5, 7, 9, 10 })
         degrees += dorian.notes[static_cast<std::size_t>(Transposed(2, step))].degree + " ";
     EXPECT_EQ(degrees, "1 2 ♭3 4 5 6 ♭7 ");
-    EXPECT_EQ(dorian.notes[2].role, NoteRole::Root);
-    EXPECT_EQ(dorian.notes[1].role, NoteRole::None);
+    EXPECT_EQ(dorian.notes[2].role, MarkRole::Root);
+    EXPECT_EQ(dorian.notes[1].role, MarkRole::None);
     EXPECT_TRUE(dorian.voicing.empty());
 
     const ChordType dim = FindChordType("dim");
@@ -119,7 +119,7 @@ TEST(Marking, ScaleAndChordNotes)
     EXPECT_EQ(ChordMarking(0, dim, cells).notes[9].degree, "𝄫7");
     EXPECT_EQ(ChordMarking(0, dim, cells).notes[9].name, "B𝄫");
     const Marking ninth = ChordMarking(0, FindChordType("7(♭9)"), cells);
-    EXPECT_EQ(ninth.notes[1].role, NoteRole::Tension);
+    EXPECT_EQ(ninth.notes[1].role, MarkRole::Tension);
     EXPECT_EQ(ninth.notes[1].degree, "♭9");
-    EXPECT_EQ(ninth.notes[10].role, NoteRole::Tone);
+    EXPECT_EQ(ninth.notes[10].role, MarkRole::Tone);
 }
