@@ -23,7 +23,7 @@ namespace {
 constexpr const char* kSection = "Instrument";
 // Wide enough for two octaves and the C above; wider shows more keys and wider frets.
 constexpr int kWidth = 5400;
-constexpr ToolFrame kFrame { "frmInstrument", "Instrument", kWidth, 2220, false, kSection, 3735,
+constexpr ToolFrame kFrame { "frmInstrument", "Instrument", kWidth, 2220, false, kSection, 5100,
     1770, false };
 constexpr int kSide = 60; // twips between the window's edges and the face
 

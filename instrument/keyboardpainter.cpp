@@ -20,6 +20,7 @@ namespace {
 
     // Marks sit this far above a key's front edge and this far in from its sides.
     constexpr int kMarkHeight = 14;
+    constexpr int kTallMarkHeight = 24; // two lines, on a black key
     constexpr int kFrontGap = 4;
     constexpr int kSideGap = 2;
 
@@ -89,9 +90,10 @@ void Paint(QPainter& painter, QSize face, const View& view)
             }
             if (std::find(marked.begin(), marked.end(), note) == marked.end())
                 continue;
-            const QRect mark(key.left() + kSideGap, key.bottom() - kFrontGap - kMarkHeight,
-                key.width() - 2 * kSideGap - (black ? 0 : 1), kMarkHeight);
-            PaintMark(painter, mark, note % 12, view);
+            const int height = black ? kTallMarkHeight : kMarkHeight;
+            const QRect mark(key.left() + kSideGap, key.bottom() + 1 - kFrontGap - height,
+                key.width() - 2 * kSideGap - (black ? 0 : 1), height);
+            PaintMark(painter, mark, note % 12, view, black);
         }
     }
 }

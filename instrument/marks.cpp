@@ -15,6 +15,7 @@ namespace {
     // The chord window's lit cells: black on yellow; its altered interval names' pink for the
     // tensions.
     constexpr std::uint32_t kSearchedRing = ui::kBrightGreen; // the search lists' green
+    constexpr qreal kLineHeight = 14; // a mark of one line
 
     struct Colours {
         std::uint32_t fill;
@@ -37,9 +38,20 @@ namespace {
             .replace(QChar(0xFF03), QChar(0x266F));
     }
 
+    // A label in two lines where its letter or number meets its sign: "C♯" is C over ♯, "♭7"
+    // ♭ over 7; "C" and "13" stay whole.
+    QString Stacked(const QString& label)
+    {
+        for (qsizetype i = 1; i < label.size(); ++i) {
+            if (label[i].isLetterOrNumber() != label[i - 1].isLetterOrNumber())
+                return label.left(i) + QLatin1Char('\n') + label.mid(i);
+        }
+        return label;
+    }
+
 } // namespace
 
-void PaintMark(QPainter& painter, const QRectF& place, theory::PitchClass pc, const View& view)
+void PaintMark(QPainter& painter, QRectF place, theory::PitchClass pc, const View& view, bool tall)
 {
     const theory::MarkedNote& note = view.marking.notes[static_cast<std::size_t>(pc)];
     if (note.role == theory::MarkRole::None)
@@ -47,13 +59,18 @@ void PaintMark(QPainter& painter, const QRectF& place, theory::PitchClass pc, co
     static const QFont font = ui::PGothicFont(7);
     const Colours colours = ColoursOf(note.role, view.chord);
     const bool root = note.role == theory::MarkRole::Root;
-    const QString label = Label(note, view.degrees);
+    QString label = Label(note, view.degrees);
+    if (tall)
+        label = Stacked(label);
+    if (!label.contains(QLatin1Char('\n')))
+        place.setTop(place.bottom() - std::min(place.height(), kLineHeight));
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font);
     // A label wider than its place widens the pill round its centre.
-    const qreal textWidth = painter.fontMetrics().horizontalAdvance(label) + 4;
+    const qreal textWidth
+        = painter.fontMetrics().boundingRect(QRect(), Qt::AlignCenter, label).width() + 4;
     QRectF pill = place;
     if (textWidth > pill.width())
         pill.adjust(-(textWidth - pill.width()) / 2, 0, (textWidth - pill.width()) / 2, 0);

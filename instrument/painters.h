@@ -30,9 +30,11 @@ struct View {
     bool leftHanded = false; // the nut on the right
 };
 
-// One note's mark: a pill in its role's colours holding its name or degree, ringed when searched.
-// Names write ♯ for ＃, which keeps them narrow.
-void PaintMark(QPainter& painter, const QRectF& place, theory::PitchClass pc, const View& view);
+// One note's mark: a pill in its role's colours holding its name or degree, ringed when searched,
+// at the foot of its place. Names write ♯ for ＃, which keeps them narrow. A tall place takes a
+// name or degree with a sign in two lines, the sign apart, to fit a black key.
+void PaintMark(
+    QPainter& painter, QRectF place, theory::PitchClass pc, const View& view, bool tall = false);
 
 namespace keyboard {
 

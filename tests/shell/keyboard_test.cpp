@@ -16,8 +16,9 @@ TEST_F(Keyboard, EveryControlIsReachableAndEveryPictureButtonExplainsItself)
 {
     frmMain launcher(registry);
     std::vector<QWidget*> windows { &launcher };
-    for (WindowId id : { WindowId::Scale, WindowId::Key, WindowId::Chord, WindowId::Memo,
-             WindowId::Reference, WindowId::Search, WindowId::Matrix, WindowId::Author })
+    for (WindowId id :
+        { WindowId::Scale, WindowId::Key, WindowId::Chord, WindowId::Memo, WindowId::Reference,
+            WindowId::Search, WindowId::Matrix, WindowId::Author, WindowId::Instrument })
         windows.push_back(registry.Touch(id));
     for (QWidget* window : windows) {
         ASSERT_NE(window, nullptr);
