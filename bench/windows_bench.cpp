@@ -3,6 +3,7 @@
 // chord search, and loading and closing each window.
 #include "app/windows.h"
 #include "chord/frmChord.h"
+#include "instrument/frmInstrument.h"
 #include "key/frmKey.h"
 #include "midi/heldkeys.h"
 #include "midi/midi.h"
@@ -10,14 +11,15 @@
 #include "search/DialogSarch.h"
 #include "settings/ini.h"
 #include "shell/fonts.h"
-#include "shell/registry.h"
 #include "shell/player.h"
+#include "shell/registry.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -117,6 +119,23 @@ void KeyClefStep(benchmark::State& state)
 }
 BENCHMARK(KeyClefStep);
 
+// One repaint of the instrument's face, the keyboard (0) or the neck (1), showing a scale of seven
+// notes (the most marks: 15 keys, 56 positions on a guitar) with three keys held.
+void InstrumentRepaint(benchmark::State& state)
+{
+    auto* scale = Shown<frmScale>(WindowId::Scale);
+    Child<QScrollBar>(scale, "vsbMode")->setValue(1); // C Dorian
+    auto* instrument = Shown<frmInstrument>(WindowId::Instrument);
+    const auto face = state.range(0) ? frmInstrument::Face::Neck : frmInstrument::Face::Keyboard;
+    if (instrument->CurrentFace() != face)
+        Child<QPushButton>(instrument, "cmdFace")->click();
+    instrument->MarkHeld({ 48, 52, 55 });
+    auto* picture = Child<QWidget>(instrument, "picInstrument");
+    for (auto _ : state)
+        picture->repaint();
+}
+BENCHMARK(InstrumentRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // A whole search with NoRefresh ticked: the hits are listed and the chord window shows the last
 // chord tried, then paints once. The search dialog stays hidden, so it does not shake at the end
 // (an animation of 26 steps of 15 ms that would only measure the timer).
@@ -189,7 +208,8 @@ void FloodOfMessages(benchmark::State& state)
     midi::HeldKeys keys;
     for (auto _ : state) {
         for (int n = 0; n < 10000; ++n) {
-            const unsigned char message[] = { static_cast<unsigned char>(n % 2 ? 0x80 : 0x90), 64, 100 };
+            const unsigned char message[]
+                = { static_cast<unsigned char>(n % 2 ? 0x80 : 0x90), 64, 100 };
             benchmark::DoNotOptimize(keys.Feed(message, 3));
         }
     }
@@ -230,11 +250,11 @@ int main(int argc, char* argv[])
     RegisterWindows(windows, silent);
     registry = &windows;
 
-    const std::pair<const char*, WindowId> windowNames[]
-        = { { "Scale", WindowId::Scale }, { "Key", WindowId::Key }, { "Chord", WindowId::Chord },
-              { "Memo", WindowId::Memo }, { "Reference", WindowId::Reference },
-              { "Loading", WindowId::Loading }, { "Author", WindowId::Author },
-              { "Search", WindowId::Search }, { "Matrix", WindowId::Matrix } };
+    const std::pair<const char*, WindowId> windowNames[] = { { "Scale", WindowId::Scale },
+        { "Key", WindowId::Key }, { "Chord", WindowId::Chord }, { "Memo", WindowId::Memo },
+        { "Reference", WindowId::Reference }, { "Loading", WindowId::Loading },
+        { "Author", WindowId::Author }, { "Search", WindowId::Search },
+        { "Matrix", WindowId::Matrix }, { "Instrument", WindowId::Instrument } };
     for (const auto& [name, id] : windowNames)
         benchmark::RegisterBenchmark(
             (std::string("LoadAndClose/") + name).c_str(), LoadAndClose, id)

@@ -73,22 +73,23 @@ void Paint(QPainter& painter, QSize face, const View& view)
         }
     }
     static const QFont octaveFont = ui::PGothicFont(6);
-    painter.setFont(octaveFont);
     for (bool black : { false, true }) {
         for (int note = theory::kLowestKey; note <= highest; ++note) {
             if (theory::IsBlackKey(note) != black)
                 continue;
             const QRect key = KeyRect(note, face);
             painter.fillRect(key, Held(view, note) ? ui::Color(kHeld) : black ? kEbony : kIvory);
+            const bool isMarked = std::find(marked.begin(), marked.end(), note) != marked.end();
             if (!black) {
                 painter.fillRect(key.right(), 0, 1, key.height(), kGap);
-                if (note % 12 == 0) { // C3, C4, C5: where a pianist finds the octaves
+                if (note % 12 == 0 && !isMarked) { // C3, C4, C5: where a pianist finds octaves
                     painter.setPen(kOctaveName);
+                    painter.setFont(octaveFont);
                     painter.drawText(key.adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom,
                         QStringLiteral("C%1").arg(note / 12 - 1));
                 }
             }
-            if (std::find(marked.begin(), marked.end(), note) == marked.end())
+            if (!isMarked)
                 continue;
             const int height = black ? kTallMarkHeight : kMarkHeight;
             const QRect mark(key.left() + kSideGap, key.bottom() + 1 - kFrontGap - height,

@@ -122,7 +122,6 @@ void Paint(QPainter& painter, QSize face, const View& view)
         const int x = Mirrored(FretMiddle(f, face), face, view);
         painter.drawText(QRect(x - 10, bottom + 1, 20, kBottom - kMarkSize / 2 - 2),
             Qt::AlignCenter, QString::number(f));
-        painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kInlay);
@@ -131,7 +130,8 @@ void Paint(QPainter& painter, QSize face, const View& view)
         const int apart = f == 12 ? (bottom - top) / 4 : 0;
         for (int dy : { -apart, apart })
             painter.drawEllipse(QPointF(x + 0.5, middle + dy + 0.5), 2.5, 2.5);
-        painter.restore();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(kFretNumber);
     }
     const auto [nutLeft, nutWidth] = span(Wire(0, face) - kNutWidth, Wire(0, face));
     painter.fillRect(nutLeft, top, nutWidth, bottom - top, kNut);
@@ -155,17 +155,10 @@ void Paint(QPainter& painter, QSize face, const View& view)
         held |= static_cast<std::uint16_t>(1u << (note % 12));
     for (const theory::NeckPosition& position : theory::PitchClassPositions(tuning, shown | held)) {
         const QPoint spot = Spot(position, face, view);
-        const QRectF mark(spot.x() - kMarkSize / 2.0 + 0.5, spot.y() - kMarkSize / 2.0 + 0.5,
-            kMarkSize, kMarkSize);
+        const QRect mark(spot.x() - kMarkSize / 2, spot.y() - kMarkSize / 2, kMarkSize, kMarkSize);
         const int pc = theory::NeckNote(tuning, position) % 12;
-        if (held >> pc & 1) {
-            painter.save();
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(QPen(ui::Color(kHeld), 2));
-            painter.setBrush(shown >> pc & 1 ? Qt::NoBrush : QBrush(ui::Color(kHeld)));
-            painter.drawEllipse(mark.adjusted(-2, -2, 2, 2));
-            painter.restore();
-        }
+        if (held >> pc & 1)
+            PaintRing(painter, mark, kHeld, !(shown >> pc & 1));
         PaintMark(painter, mark, pc, view);
     }
 }

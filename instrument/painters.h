@@ -15,7 +15,6 @@
 #include <vector>
 
 class QPainter;
-class QRectF;
 
 namespace instrument {
 
@@ -34,7 +33,10 @@ struct View {
 // at the foot of its place. Names write ♯ for ＃, which keeps them narrow. A tall place takes a
 // name or degree with a sign in two lines, the sign apart, to fit a black key.
 void PaintMark(
-    QPainter& painter, QRectF place, theory::PitchClass pc, const View& view, bool tall = false);
+    QPainter& painter, QRect place, theory::PitchClass pc, const View& view, bool tall = false);
+
+// A ring in colour round a mark's place, or a disc where no mark is.
+void PaintRing(QPainter& painter, const QRect& place, std::uint32_t colour, bool filled);
 
 namespace keyboard {
 
