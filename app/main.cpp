@@ -71,6 +71,10 @@ int main(int argc, char* argv[])
     // are.
     AddSettingsEntry<SoundDialog>(launcher, "音の設定…", sound);
     AddSettingsEntry<MidiDialog>(launcher, "MIDI の設定…", midi);
+    auto* progression = new QAction(QStringLiteral("コード進行（Progression）"), &launcher);
+    QObject::connect(progression, &QAction::triggered, &launcher,
+        [&registry] { ShowWindow(registry, WindowId::Progression); });
+    launcher.addAction(progression);
     launcher.setContextMenuPolicy(Qt::ActionsContextMenu);
     // Drawn once the launcher is up, not before the splash: every window, shown or hidden,
     // takes the icon from here.

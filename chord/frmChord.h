@@ -6,6 +6,7 @@
 #include "theory/chords.h"
 #include "theory/diatonic.h"
 #include "theory/heldnotes.h"
+#include "theory/progression.h"
 #include "theory/spelling.h"
 
 #include <QString>
@@ -68,9 +69,15 @@ public:
     QString IntervalName(int slot) const;
     void SetIntervalName(int slot, const QString& name);
 
+    // Offers the chord shown to the progression: its button, Insert, a diatonic button with Shift.
+    void OfferChord();
+
     // The MIME type a dragged note cell carries besides plain text, so a drop target can tell
     // a note from any other text.
     static constexpr const char* kNoteMimeType = "application/x-rurized-note";
+
+signals:
+    void ChordOffered(const theory::SongChord& chord);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,6 +122,7 @@ private:
     QLabel* lblTension;
     SpellingButton* cmdOption;
     QPushButton* cmdSarch; // opens the chord search
+    QPushButton* cmdProgression; // puts the chord shown into the progression
     QPushButton* cmdGuitar; // never shown
     QPushButton* cmdSetting; // opens the interval-name dialog
     PlayButton* cmdPlay;

@@ -9,8 +9,19 @@
 #include <functional>
 
 // Every window the launcher loads, shows, hides or closes.
-enum class WindowId { Scale, Key, Chord, Memo, Reference, Loading, Author, Search, Matrix };
-inline constexpr int kWindowIdCount = 9;
+enum class WindowId {
+    Scale,
+    Key,
+    Chord,
+    Memo,
+    Reference,
+    Loading,
+    Author,
+    Search,
+    Matrix,
+    Progression,
+};
+inline constexpr int kWindowIdCount = 10;
 
 class WindowRegistry : public QObject {
     Q_OBJECT
