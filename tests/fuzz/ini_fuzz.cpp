@@ -1,8 +1,9 @@
 // Fuzzes the settings file's reader and writer. An input is three length bytes, then a section,
 // a key and a value of those lengths, then the bytes of the file (nothing: there is no file).
 // After WriteIni every other key reads as before, the written key reads back as written (cut on a
-// whole character only beyond 254 bytes), and a byte-order mark stays; a refused write leaves
-// the folder as it was, and a plain ASCII write into an ASCII file is never refused.
+// whole character only beyond 254 bytes), a byte-order mark stays and 8-bit text behind any mark
+// gets no UTF-16; a refused write leaves the folder as it was, and a plain ASCII write into an
+// ASCII file is never refused.
 #include "tests/settings_folder.h"
 
 #include <algorithm>
@@ -91,8 +92,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Check(!after.empty() && files == 1, "a write left no file, or another file behind");
-    for (const char* mark : { "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF" })
+    std::string_view body = file;
+    for (const std::string_view mark : { "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF" }) {
         Check(file.starts_with(mark) == after.starts_with(mark), "the byte-order mark changed");
+        if (body.starts_with(mark))
+            body.remove_prefix(mark.size());
+    }
+    // 8-bit text holds no zero byte, and every ASCII character in UTF-16 has one.
+    Check(body.empty() || body.find('\0') != body.npos || after.find('\0') == after.npos,
+        "a write put UTF-16 into 8-bit text");
     const std::string read = ini::ReadIni(section, key);
     Check(read == value
             || (value.size() > 254 && value.starts_with(read)
