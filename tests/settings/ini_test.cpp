@@ -120,9 +120,12 @@ TEST_F(IniFile, WritesGiveExactBytes)
 TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
 {
     const std::string a252(252, 'a');
-    folder_.Write("[S]\r\nk=" + a252 + "a\x91\x9D\r\n[T]\r\nk=" + a252 + "\x91\x9D\r\n");
-    EXPECT_EQ(ini::ReadIni("S", "k"), a252 + "a");
-    EXPECT_EQ(ini::ReadIni("T", "k"), a252 + "増");
+    // 増 is 0x91 0x9D; 髙 (0xFB 0xFC) has a lead byte of the range F0-FC.
+    for (const auto& [stored, read] : { std::pair<std::string, std::string> { "a\x91\x9D", "a" },
+             { "\x91\x9D", "増" }, { "a\xFB\xFC", "a" } }) {
+        folder_.Write("[S]\r\nk=" + a252 + stored + "\r\n");
+        EXPECT_EQ(ini::ReadIni("S", "k"), a252 + read);
+    }
     folder_.Write(Utf16(u"[S]\r\nk=" + std::u16string(252, u'a') + u"根\r\n", false));
     EXPECT_EQ(ini::ReadIni("S", "k"), a252); // cut as its UTF-8 would be
 }
@@ -169,12 +172,15 @@ ssize_t Fail(int error)
 // disk where every write is interrupted once and then cut short.
 TEST_F(IniFile, FailingCallsLeaveThePreviousFileWhole)
 {
-    std::vector<ini::FileCalls> failing(3);
+    std::vector<ini::FileCalls> failing(4);
     failing[0].write = [calls = std::make_shared<int>(0)](int fd, const void* bytes, std::size_t) {
         return (*calls)++ == 0 ? write(fd, bytes, 8) : Fail(ENOSPC);
     };
     failing[1].fsync = [](int) { return static_cast<int>(Fail(EIO)); };
     failing[2].rename = [](const char*, const char*) { return static_cast<int>(Fail(EIO)); };
+    // No progress, which a full disk may give for ever, fails though the next call would write.
+    failing[3].write = [calls = std::make_shared<int>(0)](int fd, const void* bytes,
+                           std::size_t n) { return (*calls)++ == 0 ? 0 : write(fd, bytes, n); };
     ini::FileCalls interrupted;
     interrupted.write = [calls = std::make_shared<int>(0)](int fd, const void* bytes, std::size_t) {
         return (*calls)++ % 2 == 0 ? Fail(EINTR) : write(fd, bytes, 1);
@@ -191,7 +197,7 @@ TEST_F(IniFile, FailingCallsLeaveThePreviousFileWhole)
 }
 
 // A FIFO in place of the file must not hang a read, and is not written; a chain of links, to a
-// file or to none yet, is written through.
+// file or to none yet, is written through, and a new file gets the mode the umask leaves.
 TEST_F(IniFile, FifoAndLinksInItsPlace)
 {
     ASSERT_EQ(mkfifo(Path().c_str(), 0600), 0);
@@ -200,10 +206,13 @@ TEST_F(IniFile, FifoAndLinksInItsPlace)
     fs::remove(Path());
     fs::create_symlink("settings.ini", dir_ + "/link");
     fs::create_symlink("link", Path());
+    const mode_t mask = umask(027);
     EXPECT_NE(ini::WriteIni("S", "k", "1"), 0); // dangling: the file is made
+    umask(mask);
     EXPECT_NE(ini::WriteIni("S", "j", "2"), 0);
     EXPECT_EQ(fs::read_symlink(Path()), "link");
     EXPECT_EQ(SettingsFolder::Bytes(dir_ + "/settings.ini"), "[S]\r\nk=1\r\nj=2\r\n");
+    EXPECT_EQ(fs::status(dir_ + "/settings.ini").permissions(), fs::perms(0640));
 }
 
 // One row per way a conversion can go wrong; halves round to even.
