@@ -179,8 +179,9 @@ TEST_F(IniFile, FailingCallsLeaveThePreviousFileWhole)
     failing[1].fsync = [](int) { return static_cast<int>(Fail(EIO)); };
     failing[2].rename = [](const char*, const char*) { return static_cast<int>(Fail(EIO)); };
     // No progress, which a full disk may give for ever, fails though the next call would write.
-    failing[3].write = [calls = std::make_shared<int>(0)](int fd, const void* bytes,
-                           std::size_t n) { return (*calls)++ == 0 ? 0 : write(fd, bytes, n); };
+    failing[3].write = [n = 0](int fd, const void* b, std::size_t c) mutable {
+        return n++ == 0 ? 0 : write(fd, b, c);
+    };
     ini::FileCalls interrupted;
     interrupted.write = [calls = std::make_shared<int>(0)](int fd, const void* bytes, std::size_t) {
         return (*calls)++ % 2 == 0 ? Fail(EINTR) : write(fd, bytes, 1);
