@@ -24,8 +24,8 @@ namespace {
 frmChord* NewChordWindow(WindowRegistry& registry, Player& player)
 {
     auto* chord = new frmChord(registry, player);
-    QObject::connect(chord, &frmChord::ChordOffered, chord,
-        [&registry](const theory::SongChord& offered) {
+    QObject::connect(
+        chord, &frmChord::ChordOffered, chord, [&registry](const theory::SongChord& offered) {
             ShowWindow(registry, WindowId::Progression);
             if (auto* progression
                 = qobject_cast<frmProgression*>(registry.Loaded(WindowId::Progression)))

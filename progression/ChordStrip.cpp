@@ -58,8 +58,8 @@ QRect ChordStrip::SlotRect(int index) const
 {
     const int column = index % kColumns;
     const int row = index / kColumns;
-    return ui::TwipsRect(column * (kSlotWidth + kGap), row * (kSlotHeight + kGap), kSlotWidth,
-        kSlotHeight);
+    return ui::TwipsRect(
+        column * (kSlotWidth + kGap), row * (kSlotHeight + kGap), kSlotWidth, kSlotHeight);
 }
 
 int ChordStrip::SlotAt(QPoint at) const
@@ -85,14 +85,15 @@ void ChordStrip::paintEvent(QPaintEvent*)
         const bool lit = i == lit_;
         painter.fillRect(box, ui::Color(lit ? ui::kYellow : ui::kNavy));
         // The slot's length as a bar along its foot: a quarter of the width a beat.
-        painter.fillRect(QRect(box.left(), box.bottom() - 1, box.width() * slot.beats / 4, 2),
-            slot.colour);
+        painter.fillRect(
+            QRect(box.left(), box.bottom() - 1, box.width() * slot.beats / 4, 2), slot.colour);
         painter.setFont(name);
         painter.setPen(ui::Color(lit ? ui::kBlack : kLightCyan));
         painter.drawText(box.adjusted(0, 1, 0, -box.height() / 2), Qt::AlignCenter, slot.name);
         painter.setFont(numeral);
         painter.setPen(lit ? ui::Color(ui::kBlack) : slot.colour);
-        painter.drawText(box.adjusted(0, box.height() / 2 - 1, 0, -2), Qt::AlignCenter, slot.numeral);
+        painter.drawText(
+            box.adjusted(0, box.height() / 2 - 1, 0, -2), Qt::AlignCenter, slot.numeral);
         if (i == selected_) {
             painter.setPen(QPen(ui::Color(ui::kWhite), 1));
             painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -103,7 +104,8 @@ void ChordStrip::paintEvent(QPaintEvent*)
 void ChordStrip::mousePressEvent(QMouseEvent* event)
 {
     const int index = SlotAt(event->position().toPoint());
-    pressed_ = index < static_cast<int>(slots_.size()) && SlotRect(index).contains(event->position().toPoint())
+    pressed_ = index < static_cast<int>(slots_.size())
+            && SlotRect(index).contains(event->position().toPoint())
         ? index
         : -1;
     pressedAt_ = event->position().toPoint();

@@ -39,8 +39,8 @@ constexpr int kDefaultTempo = 100;
 constexpr int kBeatsChoices[] = { 1, 2, 4 };
 constexpr int kUndoDepth = 100;
 
-constexpr ToolFrame kFrame { "frmProgression", "Progression", 7020, 2520, true, "Progression",
-    4650, 1770, true };
+constexpr ToolFrame kFrame { "frmProgression", "Progression", 7020, 2520, true, "Progression", 4650,
+    1770, true };
 
 // The numerals' colours by function (&H00BBGGRR), and what the tooltip says of each.
 struct FunctionLook {
@@ -112,8 +112,9 @@ frmProgression::frmProgression(Player& player, std::function<int()> channel)
             names << ui::Utf8(theory::SongChordName(chord, theory::SpellingMode::Mixed));
             numerals << ui::Utf8(theory::RomanNumeral(Key(), chord).text);
         }
-        return names.isEmpty() ? QString()
-                               : names.join(QStringLiteral(" – ")) + "\n" + numerals.join(QStringLiteral(" – "));
+        return names.isEmpty()
+            ? QString()
+            : names.join(QStringLiteral(" – ")) + "\n" + numerals.join(QStringLiteral(" – "));
     });
     const auto action = [this](const QString& text, QKeySequence keys, auto handler) {
         auto* entry = new QAction(text, this);
@@ -161,7 +162,8 @@ void frmProgression::CreateControls()
     chkLoop->setFont(ui::PGothicFont(9));
     ui::PaintText(chkLoop, ui::kWhite);
 
-    cmbBeats = ui::DropDown(this, "cmbBeats", QRect(3045, 60, 690, 300), ui::kDarkGreen, ui::kBrightGreen);
+    cmbBeats = ui::DropDown(
+        this, "cmbBeats", QRect(3045, 60, 690, 300), ui::kDarkGreen, ui::kBrightGreen);
     for (int beats : kBeatsChoices)
         cmbBeats->addItem(QStringLiteral("%1拍").arg(beats));
     cmbBeats->setCurrentIndex(2);
@@ -199,7 +201,8 @@ void frmProgression::CreateControls()
 
 void frmProgression::Load()
 {
-    if (auto key = ini::ToInteger(ini::ReadIni("Progression", "Key")); key && *key >= 0 && *key <= 24)
+    if (auto key = ini::ToInteger(ini::ReadIni("Progression", "Key"));
+        key && *key >= 0 && *key <= 24)
         cmbKey->setCurrentIndex(*key);
     if (auto tempo = ini::ToInteger(ini::ReadIni("Progression", "Tempo")))
         spnTempo->setValue(*tempo);
@@ -208,7 +211,8 @@ void frmProgression::Load()
     for (int i = 0; i < kMaxSlots; ++i) {
         // root,type,bass,beats; a value that does not read is passed over.
         const QStringList parts
-            = QString::fromStdString(ini::ReadIni("Progression", "Slot" + std::to_string(i))).split(',');
+            = QString::fromStdString(ini::ReadIni("Progression", "Slot" + std::to_string(i)))
+                  .split(',');
         if (parts.size() != 4)
             continue;
         bool ok[4];
@@ -216,7 +220,8 @@ void frmProgression::Load()
                   bass = parts[2].toInt(&ok[2]), beats = parts[3].toInt(&ok[3]);
         if (!(ok[0] && ok[1] && ok[2] && ok[3]) || root < 0 || root > 11 || type < 1
             || type >= theory::kChordTypeCount || bass < -1 || bass > 11
-            || std::find(std::begin(kBeatsChoices), std::end(kBeatsChoices), beats) == std::end(kBeatsChoices))
+            || std::find(std::begin(kBeatsChoices), std::end(kBeatsChoices), beats)
+                == std::end(kBeatsChoices))
             continue;
         row_.push_back({ { root, type, bass < 0 ? std::nullopt : std::optional(bass) }, beats });
     }
@@ -233,7 +238,8 @@ void frmProgression::WriteSettings()
         const bool used = i < static_cast<int>(row_.size());
         if (used || !ini::ReadIni("Progression", "Slot" + std::to_string(i)).empty())
             ini::WriteIni("Progression", "Slot" + std::to_string(i),
-                used ? StoredSlot(row_[static_cast<std::size_t>(i)].chord, row_[static_cast<std::size_t>(i)].beats)
+                used ? StoredSlot(row_[static_cast<std::size_t>(i)].chord,
+                    row_[static_cast<std::size_t>(i)].beats)
                      : "");
     }
 }
@@ -258,14 +264,16 @@ void frmProgression::Show()
         const theory::Numeral numeral = theory::RomanNumeral(key, slot.chord);
         const FunctionLook& look = kFunctions[static_cast<int>(numeral.function)];
         shown.push_back({ ui::Utf8(theory::SongChordName(slot.chord, theory::SpellingMode::Mixed)),
-            ui::Utf8(numeral.text), ui::Color(look.colour), QString::fromUtf8(look.words), slot.beats });
+            ui::Utf8(numeral.text), ui::Color(look.colour), QString::fromUtf8(look.words),
+            slot.beats });
     }
     picStrip->SetSlots(std::move(shown));
     const int selected = picStrip->Selected();
     if (selected >= 0 && selected < static_cast<int>(row_.size())) {
         const int beats = row_[static_cast<std::size_t>(selected)].beats;
-        cmbBeats->setCurrentIndex(static_cast<int>(
-            std::find(std::begin(kBeatsChoices), std::end(kBeatsChoices), beats) - std::begin(kBeatsChoices)));
+        cmbBeats->setCurrentIndex(
+            static_cast<int>(std::find(std::begin(kBeatsChoices), std::end(kBeatsChoices), beats)
+                - std::begin(kBeatsChoices)));
     }
     ShowNext();
 }
@@ -281,8 +289,8 @@ void frmProgression::ShowNext()
         : chords_.back();
     for (const theory::Suggestion& next : theory::NextChords(Key(), after)) {
         auto* item = new QListWidgetItem(
-            ui::Utf8(theory::SongChordName(next.chord, theory::SpellingMode::Mixed)) + QStringLiteral("  ")
-                + QString::fromUtf8(kReasons[static_cast<int>(next.reason)]),
+            ui::Utf8(theory::SongChordName(next.chord, theory::SpellingMode::Mixed))
+                + QStringLiteral("  ") + QString::fromUtf8(kReasons[static_cast<int>(next.reason)]),
             lstNext);
         item->setData(Qt::UserRole, next.chord.root);
         item->setData(Qt::UserRole + 1, next.chord.type);
@@ -330,7 +338,8 @@ bool frmProgression::InsertText(const QString& text, int index)
 {
     const theory::ReadChords read = theory::ReadChordNames(text.toStdString());
     if (!read.unread.empty()) {
-        Say(QStringLiteral("コード名として読めません: %1").arg(QString::fromStdString(read.unread)));
+        Say(QStringLiteral("コード名として読めません: %1")
+                .arg(QString::fromStdString(read.unread)));
         return false;
     }
     if (read.chords.empty()) {
@@ -342,7 +351,8 @@ bool frmProgression::InsertText(const QString& text, int index)
         return false;
     }
     std::vector<Slot> row = row_;
-    const auto at = index < 0 || index > static_cast<int>(row.size()) ? row.end() : row.begin() + index;
+    const auto at
+        = index < 0 || index > static_cast<int>(row.size()) ? row.end() : row.begin() + index;
     std::vector<Slot> added;
     for (const theory::SongChord& chord : read.chords)
         added.push_back({ chord, 4 });
@@ -391,7 +401,8 @@ void frmProgression::cmdClear_Click()
 
 void frmProgression::lstNext_Clicked(QListWidgetItem* item)
 {
-    player_.Play(theory::ChordPhrase(item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toInt()));
+    player_.Play(theory::ChordPhrase(
+        item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toInt()));
 }
 
 void frmProgression::lstNext_DoubleClicked(QListWidgetItem* item)
@@ -452,8 +463,9 @@ void frmProgression::tmrPlay_Timer()
         }
         return;
     }
-    const int slot = static_cast<int>(
-        std::upper_bound(startsMs_.begin(), startsMs_.end(), now) - startsMs_.begin()) - 1;
+    const int slot = static_cast<int>(std::upper_bound(startsMs_.begin(), startsMs_.end(), now)
+                         - startsMs_.begin())
+        - 1;
     if (slot != picStrip->Lit() && slot < static_cast<int>(chords_.size())) {
         picStrip->Light(slot);
         emit ChordSounding(chords_[static_cast<std::size_t>(slot)]);
@@ -480,7 +492,8 @@ QMimeData* frmProgression::DragData(int slot) const
 {
     auto* data = new QMimeData;
     const std::vector<std::uint8_t> bytes = MidiFile(slot);
-    const QByteArray file(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    const QByteArray file(
+        reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     data->setData(QStringLiteral("audio/midi"), file);
     // Music programs that take files rather than data get one in the temporary folder.
     QFile out(QDir::temp().filePath(QStringLiteral("Rurized progression.mid")));

@@ -128,9 +128,15 @@ Key GuessKey(std::span<const SongChord> chords)
     int bestScore = -1;
     for (int k = 0; k < 24; ++k) {
         const Key key { k / 2, k % 2 == 1 };
+        // A chord of the key's own scale counts twice, one it borrows or leads in with once.
         int score = 0;
-        for (const SongChord& chord : chords)
-            score += RomanNumeral(key, chord).function != Function::None;
+        for (const SongChord& chord : chords) {
+            if (IsChord(chord.type)
+                && Within(ChordPitchMask(chord.root, chord.type), KeyScale(key, key.minor)))
+                score += 2;
+            else
+                score += RomanNumeral(key, chord).function != Function::None;
+        }
         // Ties: the first chord's key, then the last chord's, then the earlier key.
         score = score * 4 + (!chords.empty() && isTonicOf(chords.front(), key)) * 2
             + (!chords.empty() && isTonicOf(chords.back(), key));

@@ -44,7 +44,8 @@ struct Numeral {
 Numeral RomanNumeral(Key key, const SongChord& chord);
 
 // The key whose diatonic chords, dominant sevenths and usual borrowed chords hold most of the
-// chords; of keys that hold as many, the one whose tonic chord is the first chord, else the last
+// chords, its own diatonic ones counting twice (G Am F C is in C major, not G major with a
+// borrowed ♭VII); of keys that hold as many, the one whose tonic chord is the first chord, else the last
 // chord (a dominant seventh is no tonic chord), else the first in the order C major, C minor,
 // C＃ major, .... C major for no chords.
 Key GuessKey(std::span<const SongChord> chords);

@@ -62,6 +62,7 @@ TEST(Progression, KeyGuessedFromTheChords)
         { "F C Bb C", { 5, false } }, // a tie between F and C major: the first chord's
         { "E7 Am", { 9, true } },
         { "Bb F Gm Eb", { 10, false } },
+        { "G Am F C", { 0, false } }, // not G major with a borrowed ♭VII
     };
     for (const auto& [names, key] : rows)
         EXPECT_EQ(theory::GuessKey(Row(names)), key) << names;
