@@ -14,16 +14,19 @@
 #include "theory/playback.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QDrag>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QUrl>
@@ -187,9 +190,19 @@ void frmProgression::CreateControls()
     picStrip = new ChordStrip(this, QRect(60, 420, 5010, 1710));
 
     lblMessage = new QLabel(this);
-    ui::Place(lblMessage, QStringLiteral("lblMessage"), QRect(60, 2190, 5010, 255));
+    ui::Place(lblMessage, QStringLiteral("lblMessage"), QRect(60, 2190, 4260, 255));
     lblMessage->setFont(ui::PGothicFont(9));
     ui::PaintText(lblMessage, ui::kYellow);
+
+    lblDragRow = new QLabel(QStringLiteral("MIDI ⇲"), this);
+    ui::Place(lblDragRow, QStringLiteral("lblDragRow"), QRect(4380, 2190, 690, 255));
+    lblDragRow->setFont(ui::PGothicFont(9));
+    lblDragRow->setAlignment(Qt::AlignCenter);
+    lblDragRow->setFrameShape(QFrame::Box);
+    ui::Paint(lblDragRow, ui::kDarkGreen, ui::kBrightGreen);
+    lblDragRow->setCursor(Qt::OpenHandCursor);
+    lblDragRow->setToolTip(QStringLiteral("音楽ソフトへドラッグ: 進行全体を MIDI ファイルで"));
+    lblDragRow->installEventFilter(this);
 
     lblNext = ui::Caption(this, "lblNext", "Next", QRect(5160, 60, 600, 195));
     lstNext = new QListWidget(this);
@@ -506,6 +519,28 @@ QMimeData* frmProgression::DragData(int slot) const
     }
     data->setText(names.join(QStringLiteral(" – ")));
     return data;
+}
+
+bool frmProgression::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != lblDragRow
+        || (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove))
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        pressedAt_ = mouse->position().toPoint();
+        return true;
+    }
+    if ((mouse->buttons() & Qt::LeftButton) && !row_.empty()
+        && (mouse->position().toPoint() - pressedAt_).manhattanLength()
+            >= QApplication::startDragDistance()) {
+        auto* drag = new QDrag(lblDragRow);
+        drag->setMimeData(DragData(-1));
+        drag->setPixmap(lblDragRow->grab());
+        drag->exec(Qt::CopyAction);
+        return true;
+    }
+    return false;
 }
 
 void frmProgression::cmdSave_Click()

@@ -67,6 +67,7 @@ signals:
 
 protected:
     void WriteSettings() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Slot {
@@ -105,6 +106,7 @@ private:
     QLabel* lblNext;
     QListWidget* lstNext;
     QLabel* lblMessage;
+    QLabel* lblDragRow; // dragged, carries the whole row out as a MIDI file
 
     Player& player_;
     std::function<int()> channel_;
@@ -114,4 +116,5 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     std::vector<int> startsMs_; // each slot's start while the row plays, and its end last
+    QPoint pressedAt_;
 };

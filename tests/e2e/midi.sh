@@ -49,7 +49,7 @@ sleep 0.3
 # play button sends the chord out there, every note-on with its note-off.
 xdotool windowfocus --sync "$main" key Menu Down Down Return
 xdotool windowfocus --sync "$(wait_window "MIDI の設定")" key Escape
-click_in "$chord" 341 80 # cmdPlay
+click_in "$chord" 328 80 # cmdPlay
 sleep 2.5
 kill $dump
 # jack_midi_dump counts channels from 0: "note on  (channel  6): pitch  60,".
@@ -59,7 +59,7 @@ sent() { grep -cE "note $1 +\(channel +6\): pitch +(60|64|67)," "$work/dump" || 
 
 # With the search open, held notes fill its boxes and its lists at once; a hit then shows
 # in the chord window holding every held note.
-click_in "$chord" 363 60 # cmdSarch
+click_in "$chord" 350 60 # cmdSarch
 search=$(wait_window "VozuvIver - Search")
 send on:62 on:65 on:69 on:72 wait:300
 click_in "$search" 40 36 # the first plain hit
