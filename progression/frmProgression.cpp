@@ -146,14 +146,14 @@ frmProgression::~frmProgression() = default;
 
 void frmProgression::CreateControls()
 {
-    cmbKey = ui::DropDown(this, "cmbKey", QRect(60, 60, 1125, 300), kDarkRed, kLightYellow);
+    cmbKey = ui::DropDown(this, "cmbKey", QRect(60, 60, 1335, 300), kDarkRed, kLightYellow);
     cmbKey->addItem(QString());
     for (int k = 0; k < 24; ++k)
         cmbKey->addItem(KeyName({ k / 2, k % 2 == 1 }));
     cmbKey->setToolTip(QStringLiteral("キー（自動: コードから推定）"));
 
     spnTempo = new QSpinBox(this);
-    ui::Place(spnTempo, QStringLiteral("spnTempo"), QRect(1245, 60, 900, 300));
+    ui::Place(spnTempo, QStringLiteral("spnTempo"), QRect(1455, 60, 1050, 300));
     spnTempo->setRange(40, 240);
     spnTempo->setValue(kDefaultTempo);
     spnTempo->setSuffix(QStringLiteral(" BPM"));
@@ -161,29 +161,30 @@ void frmProgression::CreateControls()
     spnTempo->setToolTip(QStringLiteral("テンポ（1分あたりの拍数）"));
 
     chkLoop = new QCheckBox(QStringLiteral("ループ"), this);
-    ui::Place(chkLoop, QStringLiteral("chkLoop"), QRect(2205, 60, 780, 300));
+    ui::Place(chkLoop, QStringLiteral("chkLoop"), QRect(2565, 60, 780, 300));
     chkLoop->setFont(ui::PGothicFont(9));
     ui::PaintText(chkLoop, ui::kWhite);
 
     cmbBeats = ui::DropDown(
-        this, "cmbBeats", QRect(3045, 60, 690, 300), ui::kDarkGreen, ui::kBrightGreen);
+        this, "cmbBeats", QRect(3405, 60, 690, 300), ui::kDarkGreen, ui::kBrightGreen);
     for (int beats : kBeatsChoices)
         cmbBeats->addItem(QStringLiteral("%1拍").arg(beats));
     cmbBeats->setCurrentIndex(2);
     cmbBeats->setToolTip(QStringLiteral("選んだコードの長さ"));
 
-    cmdPlay = new PlayButton(this, QRect(3795, 82, 270, 255), player_);
+    cmdPlay = new PlayButton(this, QRect(4155, 82, 270, 255), player_);
     cmdRecord = new QPushButton(this);
-    ui::Place(cmdRecord, QStringLiteral("cmdRecord"), QRect(4125, 82, 270, 255));
+    ui::Place(cmdRecord, QStringLiteral("cmdRecord"), QRect(4485, 82, 270, 255));
     cmdRecord->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/record.svg"), QSize(14, 14)));
     cmdRecord->setIconSize(QSize(14, 14));
     cmdRecord->setCheckable(true);
     ui::PaintButton(cmdRecord, ui::kBlack);
     cmdRecord->setToolTip(QStringLiteral("MIDI キーボードで押さえた和音を離すたびに加える"));
 
-    cmdClear = new QPushButton(QStringLiteral("クリア"), this);
-    ui::Place(cmdClear, QStringLiteral("cmdClear"), QRect(4455, 60, 615, 300));
-    cmdClear->setFont(ui::PGothicFont(9));
+    cmdClear = new QPushButton(this);
+    ui::Place(cmdClear, QStringLiteral("cmdClear"), QRect(4800, 82, 270, 255));
+    cmdClear->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/clear.svg"), QSize(14, 14)));
+    cmdClear->setIconSize(QSize(14, 14));
     ui::PaintButton(cmdClear, ui::kBlack);
     cmdClear->setToolTip(QStringLiteral("すべて消す（Ctrl+Z で戻る）"));
 
@@ -208,7 +209,10 @@ void frmProgression::CreateControls()
     lstNext = new QListWidget(this);
     ui::Place(lstNext, QStringLiteral("lstNext"), QRect(5160, 300, 1800, 2145));
     lstNext->setFont(ui::PGothicFont(9));
-    ui::Paint(lstNext, ui::kNavy, 0xFFFF80);
+    QPalette palette = lstNext->palette();
+    palette.setColor(QPalette::Base, ui::Color(ui::kNavy));
+    palette.setColor(QPalette::Text, ui::Color(0xFFFF80));
+    lstNext->setPalette(palette);
     lstNext->setToolTip(QStringLiteral("クリックで試聴、ダブルクリックで追加"));
 }
 
