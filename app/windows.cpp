@@ -36,7 +36,12 @@ frmChord* NewChordWindow(WindowRegistry& registry, Player& player)
 
 frmProgression* NewProgressionWindow(WindowRegistry& registry, Player& player)
 {
-    auto* progression = new frmProgression(player, [] { return ReadMidiSettings().channel; });
+    auto* progression = new frmProgression(
+        player, [] { return ReadMidiSettings().channel; },
+        [&registry] {
+            const auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
+            return chord ? chord->Spelling() : theory::SpellingMode::Mixed;
+        });
     // A slot clicked shows in the chord window and sounds.
     QObject::connect(progression, &frmProgression::ChordChosen, progression,
         [&registry](const theory::SongChord& chosen) {

@@ -87,10 +87,12 @@ std::string StoredSlot(const theory::SongChord& chord, int beats)
 
 } // namespace
 
-frmProgression::frmProgression(Player& player, std::function<int()> channel)
+frmProgression::frmProgression(
+    Player& player, std::function<int()> channel, std::function<theory::SpellingMode()> spelling)
     : ToolWindow(kFrame)
     , player_(player)
     , channel_(std::move(channel))
+    , spelling_(std::move(spelling))
 {
     ui::PaintBackground(this, ui::kBlack);
     CreateControls();
@@ -112,7 +114,7 @@ frmProgression::frmProgression(Player& player, std::function<int()> channel)
     ui::OfferCopy(this, [this] {
         QStringList names, numerals;
         for (const theory::SongChord& chord : chords_) {
-            names << ui::Utf8(theory::SongChordName(chord, theory::SpellingMode::Mixed));
+            names << Name(chord);
             numerals << ui::Utf8(theory::RomanNumeral(Key(), chord).text);
         }
         return names.isEmpty()
@@ -280,9 +282,8 @@ void frmProgression::Show()
     for (const Slot& slot : row_) {
         const theory::Numeral numeral = theory::RomanNumeral(key, slot.chord);
         const FunctionLook& look = kFunctions[static_cast<int>(numeral.function)];
-        shown.push_back({ ui::Utf8(theory::SongChordName(slot.chord, theory::SpellingMode::Mixed)),
-            ui::Utf8(numeral.text), ui::Color(look.colour), QString::fromUtf8(look.words),
-            slot.beats });
+        shown.push_back({ Name(slot.chord), ui::Utf8(numeral.text), ui::Color(look.colour),
+            QString::fromUtf8(look.words), slot.beats });
     }
     picStrip->SetSlots(std::move(shown));
     const int selected = picStrip->Selected();
@@ -295,6 +296,12 @@ void frmProgression::Show()
     ShowNext();
 }
 
+QString frmProgression::Name(const theory::SongChord& chord) const
+{
+    return ui::Utf8(
+        theory::SongChordName(chord, spelling_ ? spelling_() : theory::SpellingMode::Mixed));
+}
+
 void frmProgression::ShowNext()
 {
     lstNext->clear();
@@ -305,9 +312,8 @@ void frmProgression::ShowNext()
         ? chords_[static_cast<std::size_t>(selected)]
         : chords_.back();
     for (const theory::Suggestion& next : theory::NextChords(Key(), after)) {
-        auto* item = new QListWidgetItem(
-            ui::Utf8(theory::SongChordName(next.chord, theory::SpellingMode::Mixed))
-                + QStringLiteral("  ") + QString::fromUtf8(kReasons[static_cast<int>(next.reason)]),
+        auto* item = new QListWidgetItem(Name(next.chord) + QStringLiteral("  ")
+                + QString::fromUtf8(kReasons[static_cast<int>(next.reason)]),
             lstNext);
         item->setData(Qt::UserRole, next.chord.root);
         item->setData(Qt::UserRole + 1, next.chord.type);
@@ -519,7 +525,7 @@ QMimeData* frmProgression::DragData(int slot) const
     QStringList names;
     for (std::size_t i = 0; i < chords_.size(); ++i) {
         if (slot < 0 || static_cast<int>(i) == slot)
-            names << ui::Utf8(theory::SongChordName(chords_[i], theory::SpellingMode::Mixed));
+            names << Name(chords_[i]);
     }
     data->setText(names.join(QStringLiteral(" – ")));
     return data;

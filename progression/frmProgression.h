@@ -31,8 +31,10 @@ public:
     static constexpr int kMaxSlots = 32;
 
     // The load handler: builds the controls and restores the row, its key, tempo and loop and
-    // the window's place; it stays hidden. channel gives the MIDI channel files are written on.
-    frmProgression(Player& player, std::function<int()> channel);
+    // the window's place; it stays hidden. channel gives the MIDI channel files are written on,
+    // spelling the chord window's spelling, in which the chords are named.
+    frmProgression(Player& player, std::function<int()> channel,
+        std::function<theory::SpellingMode()> spelling);
     ~frmProgression() override;
 
     // Adds a chord at the end of the row (a bar long); false, with a word in the window, when the
@@ -83,6 +85,7 @@ private:
     void Undo();
     void Say(const QString& words);
     void ShowNext();
+    QString Name(const theory::SongChord& chord) const;
     int Tempo() const;
     theory::Phrase RowPhrase() const;
 
@@ -110,6 +113,7 @@ private:
 
     Player& player_;
     std::function<int()> channel_;
+    std::function<theory::SpellingMode()> spelling_;
     std::vector<Slot> row_;
     std::vector<theory::SongChord> chords_;
     std::vector<std::vector<Slot>> undo_;

@@ -312,6 +312,9 @@ std::string SongChordName(const SongChord& chord, SpellingMode mode)
         }
         name += "/" + std::string(bass);
     }
+    // A chord name writes its sharps with the music sign, as the chord list does.
+    for (std::size_t at; (at = name.find("＃")) != std::string::npos;)
+        name.replace(at, std::string_view("＃").size(), "♯");
     return name;
 }
 

@@ -78,7 +78,8 @@ std::vector<Suggestion> NextChords(Key key, const SongChord& chord);
 // from C3 to C5 and a slash chord's bass lowest. MIDI note numbers, lowest first.
 std::vector<std::vector<int>> VoiceLead(std::span<const SongChord> chords);
 
-// A chord as a lead sheet writes it in mode's spelling: "Am7", "B♭/D", "C". "" for "N.C.".
+// A chord as a lead sheet writes it in mode's spelling, sharps with the music sign: "Am7",
+// "B♭/D", "F♯m7(♭5)". "" for "N.C.".
 std::string SongChordName(const SongChord& chord, SpellingMode mode);
 
 } // namespace theory

@@ -85,8 +85,8 @@ TEST(Progression, SuggestionsFollowTheRules)
     // Reasons: 0 T→SD, 1 SD→D, 2 D→T, 3 SD→T, 4 deceptive, 5 V7/x, 6 resolution, 7 IIm7, 8 ♭II7,
     // 9 borrowed.
     EXPECT_EQ(next(c, "C"), "F(0) Dm7(7) G7(1) A7(5) B♭(9) A♭(9)");
-    EXPECT_EQ(next(c, "Dm7"), "G7(1) C＃7(8) C(3)");
-    EXPECT_EQ(next(c, "F"), "G7(1) C＃7(8) Fm(9) C(3)");
+    EXPECT_EQ(next(c, "Dm7"), "G7(1) C♯7(8) C(3)");
+    EXPECT_EQ(next(c, "F"), "G7(1) C♯7(8) Fm(9) C(3)");
     EXPECT_EQ(next(c, "G7"), "C(2) Am(4)");
     EXPECT_EQ(next(c, "A7"), "Dm(6)");
     EXPECT_EQ(next(c, "Db7"), "C(6)");
@@ -108,13 +108,13 @@ TEST(Progression, ChordNamesReadFromText)
         return line;
     };
     const std::pair<const char*, const char*> rows[] = {
-        { "Am7 F#m7b5 Bb/D", "Am7 F＃m7(♭5) A＃/D" },
+        { "Am7 F#m7b5 Bb/D", "Am7 F♯m7(♭5) A♯/D" },
         { "C E- A F G", "C Em A F G" },
         { "C – Am – F – G\nI – VIm – IV – V", "C Am F G" },
         { "C major: C E G\r\nC 7(♭9): C E G B♭ C♯\nC/E: E G C\nE 7 (no 5th): E G♯ D",
             "C C7(♭9) C/E E7" },
         { "Cmaj7, Dm9 | G13 Cø Eb69 Fsus Gaug dbm",
-            "CM7 Dm7(9) G7(13) Cm7(♭5) D＃6(9) Fsus4 Gaug C＃m" },
+            "CM7 Dm7(9) G7(13) Cm7(♭5) D♯6(9) Fsus4 Gaug C♯m" },
         { "C6/9 C/C", "C6(9) C" },
         { "C H7 G", "? H7" },
         { "Cm7b5x", "? Cm7b5x" },
