@@ -6,6 +6,7 @@
 #include "key/frmKey.h"
 #include "memo/frmMemo.h"
 #include "midi/midi.h"
+#include "progression/frmProgression.h"
 #include "reference/frmReference.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
@@ -19,8 +20,59 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
+
+// A progression's chord on the instrument, named in the chord window's spelling as the
+// progression names it.
+void ShowProgressionChord(WindowRegistry& registry, const theory::SongChord& song)
+{
+    const auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
+    const theory::SpellingMode mode = chord ? chord->Spelling() : theory::SpellingMode::Mixed;
+    const auto names = theory::MatrixNoteNames(song.root, mode, song.type);
+    std::array<std::string, theory::kMatrixSlots> cells;
+    for (std::size_t s = 0; s < cells.size(); ++s)
+        cells[s] = std::string(names[s]);
+    ShowOnInstrument(registry,
+        QStringLiteral("Progression: ") + ui::Utf8(theory::SongChordName(song, mode)),
+        theory::ChordMarking(song.root, song.type, cells), true);
+}
+
+frmChord* NewChordWindow(WindowRegistry& registry, Player& player)
+{
+    auto* chord = new frmChord(registry, player);
+    QObject::connect(
+        chord, &frmChord::ChordOffered, chord, [&registry](const theory::SongChord& offered) {
+            ShowWindow(registry, WindowId::Progression);
+            if (auto* progression
+                = qobject_cast<frmProgression*>(registry.Loaded(WindowId::Progression)))
+                progression->Append(offered);
+        });
+    return chord;
+}
+
+frmProgression* NewProgressionWindow(WindowRegistry& registry, Player& player)
+{
+    auto* progression = new frmProgression(
+        player, [] { return ReadMidiSettings().channel; },
+        [&registry] {
+            const auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
+            return chord ? chord->Spelling() : theory::SpellingMode::Mixed;
+        });
+    // A slot clicked shows in the chord window and sounds.
+    QObject::connect(progression, &frmProgression::ChordChosen, progression,
+        [&registry](const theory::SongChord& chosen) {
+            auto* chord = registry.TouchAs<frmChord>(WindowId::Chord);
+            chord->ShowChord(chosen.root, chosen.type);
+            chord->PlayChord();
+        });
+    // The slot that sounds while the row plays shows on the instrument.
+    QObject::connect(progression, &frmProgression::ChordSounding, progression,
+        [&registry](
+            const theory::SongChord& sounding) { ShowProgressionChord(registry, sounding); });
+    return progression;
+}
 
 // What the instrument window last was told to show, kept beside the registry for when it loads.
 class InstrumentSubject final : public QObject {
@@ -70,7 +122,7 @@ void FollowOnInstrument(WindowRegistry& registry)
                     theory::ScaleMarking(scale->Root(), scale->Scale(), scale->Spelling()), false);
             });
             QObject::connect(scale, &frmScale::InstrumentAsked, scale,
-                [&registry] { ShowInstrument(registry); });
+                [&registry] { ShowWindow(registry, WindowId::Instrument); });
         } else if (id == WindowId::Chord) {
             auto* chord = qobject_cast<frmChord*>(registry.Loaded(id));
             QObject::connect(chord, &frmChord::ChordShown, chord, [&registry, chord] {
@@ -78,7 +130,7 @@ void FollowOnInstrument(WindowRegistry& registry)
                     ChordMarking(*chord), true);
             });
             QObject::connect(chord, &frmChord::InstrumentAsked, chord,
-                [&registry] { ShowInstrument(registry); });
+                [&registry] { ShowWindow(registry, WindowId::Instrument); });
         } else if (id == WindowId::Search) {
             auto* search = qobject_cast<DialogSarch*>(registry.Loaded(id));
             QObject::connect(
@@ -106,12 +158,6 @@ void FollowOnInstrument(WindowRegistry& registry)
                 });
         }
     });
-    // Loaded on first use, it stays on top with the rest.
-    QObject::connect(
-        &registry, &WindowRegistry::WindowFlagChanged, &registry, [&registry](bool on) {
-            if (QWidget* instrument = registry.Loaded(WindowId::Instrument))
-                on ? TopMostOn(instrument) : TopMostOff(instrument);
-        });
 }
 
 } // namespace
@@ -128,17 +174,6 @@ void ShowOnInstrument(WindowRegistry& registry, const QString& title,
     }
     if (auto* instrument = qobject_cast<frmInstrument*>(registry.Loaded(WindowId::Instrument)))
         instrument->Show(title, marking, chord, searched);
-}
-
-void ShowInstrument(WindowRegistry& registry)
-{
-    QWidget* instrument = registry.Touch(WindowId::Instrument);
-    if (!instrument)
-        return;
-    if (registry.WindowFlag())
-        TopMostOn(instrument);
-    instrument->show();
-    instrument->raise();
 }
 
 void RegisterWindows(WindowRegistry& registry, Player& player)
@@ -159,45 +194,81 @@ void RegisterWindows(WindowRegistry& registry, Player& player)
         return scale;
     });
     registry.Register(
-        WindowId::Chord, [&player](WindowRegistry& r) { return new frmChord(r, player); });
+        WindowId::Chord, [&player](WindowRegistry& r) { return NewChordWindow(r, player); });
     registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
     registry.Register(WindowId::Matrix,
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
     registry.Register(WindowId::Memo, [](WindowRegistry&) { return new frmMemo; });
     registry.Register(WindowId::Reference, [](WindowRegistry&) { return new frmReference; });
+    registry.Register(WindowId::Progression,
+        [&player](WindowRegistry& r) { return NewProgressionWindow(r, player); });
     registry.Register(
         WindowId::Instrument, [&player](WindowRegistry&) { return new frmInstrument(player); });
 }
 
+void ShowWindow(WindowRegistry& registry, WindowId id)
+{
+    QWidget* window = registry.Touch(id);
+    if (!window)
+        return;
+    if (registry.WindowFlag())
+        TopMostOn(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+namespace {
+
+// What the held keys did since the last report: the chord shown is the one held when the last
+// key went down, so letting go of keys one by one never changes it.
+struct Hands {
+    std::vector<int> before;
+    std::optional<theory::HeldChord> recorded; // for the progression, until every key is up
+};
+
+void FollowHands(WindowRegistry& registry, Hands& hands, const std::vector<int>& held)
+{
+    const bool keyWentDown = std::any_of(held.begin(), held.end(), [&hands](int note) {
+        return std::find(hands.before.begin(), hands.before.end(), note) == hands.before.end();
+    });
+    hands.before = held;
+    auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
+    auto* search = qobject_cast<DialogSarch*>(registry.Loaded(WindowId::Search));
+    auto* progression = qobject_cast<frmProgression*>(registry.Loaded(WindowId::Progression));
+    std::uint16_t pitchClasses = 0;
+    for (int note : held)
+        pitchClasses |= static_cast<std::uint16_t>(1u << (note % 12));
+    if (chord)
+        chord->MarkHeld(pitchClasses);
+    if (auto* instrument = qobject_cast<frmInstrument*>(registry.Loaded(WindowId::Instrument)))
+        instrument->MarkHeld(held);
+    if (progression && progression->Recording()) {
+        if (keyWentDown)
+            hands.recorded = theory::ReadHeldChord(held);
+        if (held.empty() && hands.recorded) {
+            const theory::HeldChord& read = *hands.recorded;
+            progression->Append({ read.root, read.type,
+                read.bass == read.root ? std::nullopt : std::optional(read.bass) });
+            hands.recorded.reset();
+        }
+    }
+    // Letting go of every key keeps the last chord until the next key goes down.
+    if (held.empty())
+        return;
+    if (search && search->isVisible()) {
+        search->SearchHeld(theory::SearchBoxNotes(held));
+    } else if (chord && chord->isVisible() && keyWentDown) {
+        if (const auto reading = theory::ReadHeldChord(held))
+            chord->ShowHeldChord(*reading);
+    }
+}
+
+} // namespace
+
 void FollowKeyboard(WindowRegistry& registry, Midi& midi)
 {
-    // The chord shown is the one held when the last key went down: letting go of keys one by
-    // one never changes it.
-    auto before = std::make_shared<std::vector<int>>();
-    QObject::connect(
-        &midi, &Midi::HeldChanged, &registry, [&registry, before](const std::vector<int>& held) {
-            const bool keyWentDown = std::any_of(held.begin(), held.end(), [&before](int note) {
-                return std::find(before->begin(), before->end(), note) == before->end();
-            });
-            *before = held;
-            auto* chord = qobject_cast<frmChord*>(registry.Loaded(WindowId::Chord));
-            auto* search = qobject_cast<DialogSarch*>(registry.Loaded(WindowId::Search));
-            std::uint16_t pitchClasses = 0;
-            for (int note : held)
-                pitchClasses |= static_cast<std::uint16_t>(1u << (note % 12));
-            if (chord)
-                chord->MarkHeld(pitchClasses);
-            if (auto* instrument
-                = qobject_cast<frmInstrument*>(registry.Loaded(WindowId::Instrument)))
-                instrument->MarkHeld(held);
-            // Letting go of every key keeps the last chord until the next key goes down.
-            if (held.empty())
-                return;
-            if (search && search->isVisible()) {
-                search->SearchHeld(theory::SearchBoxNotes(held));
-            } else if (chord && chord->isVisible() && keyWentDown) {
-                if (const auto reading = theory::ReadHeldChord(held))
-                    chord->ShowHeldChord(*reading);
-            }
-        });
+    auto hands = std::make_shared<Hands>();
+    QObject::connect(&midi, &Midi::HeldChanged, &registry,
+        [&registry, hands](const std::vector<int>& held) { FollowHands(registry, *hands, held); });
 }

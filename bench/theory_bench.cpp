@@ -1,6 +1,9 @@
 // The music theory every display routine asks: how long one answer takes.
+#include "midi/smf.h"
 #include "theory/chordmatch.h"
+#include "theory/chordnames.h"
 #include "theory/chords.h"
+#include "theory/progression.h"
 #include "theory/scales.h"
 
 #include <benchmark/benchmark.h>
@@ -47,5 +50,38 @@ void SearchChords(benchmark::State& state)
         benchmark::DoNotOptimize(theory::SearchChords(notes));
 }
 BENCHMARK(SearchChords)->DenseRange(1, 5);
+
+// A row of 32 chords as the progression window reads it: the names read from text, the key
+// guessed, every numeral, the suggestions after the last chord, the voicings and the MIDI file.
+void ProgressionOfThirtyTwo(benchmark::State& state)
+{
+    const std::string text = "C Am7 Dm7 G7 Em7 A7 Dm7 G7(b9) CM7 C7 FM7 Fm6 Em7 A7 D7 G7sus4 "
+                             "C Am7 Dm7 G7 Em7 A7 Dm7 G7(b9) CM7 C7 FM7 Fm6 Em7 Ebdim Dm7 G7";
+    const std::vector<theory::SongChord> chords = theory::ReadChordNames(text).chords;
+    const int what = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        if (what == 0) {
+            benchmark::DoNotOptimize(theory::ReadChordNames(text));
+        } else if (what == 1) {
+            const theory::Key key = theory::GuessKey(chords);
+            for (const theory::SongChord& chord : chords)
+                benchmark::DoNotOptimize(theory::RomanNumeral(key, chord));
+            benchmark::DoNotOptimize(theory::NextChords(key, chords.back()));
+        } else {
+            std::vector<midi::SmfNote> notes;
+            int at = 0;
+            for (const std::vector<int>& voicing : theory::VoiceLead(chords)) {
+                for (int note : voicing)
+                    notes.push_back({ note, at, 4 * midi::kTicksPerQuarter });
+                at += 4 * midi::kTicksPerQuarter;
+            }
+            benchmark::DoNotOptimize(midi::StandardMidiFile(notes, 100, 1));
+        }
+    }
+    state.SetLabel(what == 0 ? "read names"
+            : what == 1      ? "key, numerals, suggestions"
+                             : "voicings and MIDI file");
+}
+BENCHMARK(ProgressionOfThirtyTwo)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 } // namespace

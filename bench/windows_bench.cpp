@@ -7,6 +7,8 @@
 #include "key/frmKey.h"
 #include "midi/heldkeys.h"
 #include "midi/midi.h"
+#include "progression/ChordStrip.h"
+#include "progression/frmProgression.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
 #include "settings/ini.h"
@@ -219,6 +221,50 @@ BENCHMARK(FloodOfMessages)->Unit(benchmark::kMicrosecond);
 // Loading a window (its constructor reads its settings) and closing it (its close handler writes
 // them) until it is deleted. The chord window stays loaded for the windows that use it, as it is
 // in the program, where the launcher loads it at start-up.
+// The progression: 32 chords added one at a time, a slot moved across the row, the row read
+// again in another key, and the row written as a MIDI file; each with its repaint.
+void ProgressionAddThirtyTwo(benchmark::State& state)
+{
+    auto* progression = Shown<frmProgression>(WindowId::Progression);
+    const theory::SongChord chords[]
+        = { { 0, 1, {} }, { 9, 24, {} }, { 2, 24, {} }, { 7, 10, {} } };
+    for (auto _ : state) {
+        for (int i = 0; i < frmProgression::kMaxSlots; ++i) {
+            progression->Append(chords[i % 4]);
+            Repaint(progression);
+        }
+        state.PauseTiming();
+        progression->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+        Repaint(progression);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * frmProgression::kMaxSlots);
+}
+BENCHMARK(ProgressionAddThirtyTwo)->Unit(benchmark::kMicrosecond);
+
+void ProgressionEdit(benchmark::State& state)
+{
+    auto* progression = Shown<frmProgression>(WindowId::Progression);
+    progression->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+    for (int i = 0; i < frmProgression::kMaxSlots / 4; ++i)
+        progression->InsertText(QStringLiteral("C Am Dm7 G7"));
+    auto* strip = progression->findChild<ChordStrip*>(QStringLiteral("picStrip"));
+    auto* key = progression->findChild<QComboBox*>(QStringLiteral("cmbKey"));
+    const int what = static_cast<int>(state.range(0));
+    int step = 0;
+    for (auto _ : state) {
+        if (what == 0)
+            emit strip->Moved(0, frmProgression::kMaxSlots); // the first slot to the end
+        else if (what == 1)
+            emit key->activated(++step % 2 + 1); // C major, then C minor
+        else
+            benchmark::DoNotOptimize(progression->MidiFile());
+        Repaint(progression);
+    }
+    state.SetLabel(what == 0 ? "move a slot" : what == 1 ? "relabel in another key" : "MIDI file");
+}
+BENCHMARK(ProgressionEdit)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
 void LoadAndClose(benchmark::State& state, WindowId id)
 {
     registry->Touch(WindowId::Chord);
@@ -250,11 +296,12 @@ int main(int argc, char* argv[])
     RegisterWindows(windows, silent);
     registry = &windows;
 
-    const std::pair<const char*, WindowId> windowNames[] = { { "Scale", WindowId::Scale },
-        { "Key", WindowId::Key }, { "Chord", WindowId::Chord }, { "Memo", WindowId::Memo },
-        { "Reference", WindowId::Reference }, { "Loading", WindowId::Loading },
-        { "Author", WindowId::Author }, { "Search", WindowId::Search },
-        { "Matrix", WindowId::Matrix }, { "Instrument", WindowId::Instrument } };
+    const std::pair<const char*, WindowId> windowNames[]
+        = { { "Scale", WindowId::Scale }, { "Key", WindowId::Key }, { "Chord", WindowId::Chord },
+              { "Memo", WindowId::Memo }, { "Reference", WindowId::Reference },
+              { "Loading", WindowId::Loading }, { "Author", WindowId::Author },
+              { "Search", WindowId::Search }, { "Matrix", WindowId::Matrix },
+              { "Progression", WindowId::Progression }, { "Instrument", WindowId::Instrument } };
     for (const auto& [name, id] : windowNames)
         benchmark::RegisterBenchmark(
             (std::string("LoadAndClose/") + name).c_str(), LoadAndClose, id)

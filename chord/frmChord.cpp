@@ -18,12 +18,14 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDrag>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <algorithm>
 #include <string>
@@ -102,6 +104,9 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
         Hyouji();
     });
     connect(cmdSarch, &QPushButton::clicked, this, &frmChord::cmdSarch_Click);
+    connect(cmdProgression, &QPushButton::clicked, this, &frmChord::OfferChord);
+    auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), this, this, &frmChord::OfferChord);
+    insert->setContext(Qt::WindowShortcut);
     connect(cmdSetting, &QPushButton::clicked, this, &frmChord::cmdSetting_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &frmChord::PlayChord);
     connect(cmdGuitar, &QPushButton::clicked, this, &frmChord::InstrumentAsked);
@@ -144,17 +149,22 @@ void frmChord::CreateMatrix()
 
 void frmChord::CreateButtons()
 {
-    cmdOption = new SpellingButton(this, QRect(4980, 780, 270, 255), kDefaultMode);
-    cmdSarch = PictureButton(this, "cmdSarch", QRect(5310, 780, 270, 255),
+    // Two rows of three beside the tension row.
+    cmdOption = new SpellingButton(this, QRect(4785, 780, 270, 255), kDefaultMode);
+    cmdSarch = PictureButton(this, "cmdSarch", QRect(5115, 780, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/search.svg"), QSize(14, 14)));
-    cmdSetting = PictureButton(this, "cmdSetting", QRect(5310, 1080, 270, 255),
+    cmdProgression = PictureButton(this, "cmdProgression", QRect(5445, 780, 270, 255),
+        ui::SvgIcon(QStringLiteral(":/pictures/progression.svg"), QSize(14, 14)));
+    cmdSetting = PictureButton(this, "cmdSetting", QRect(5115, 1080, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
     cmdSarch->setToolTip(QStringLiteral("コードを検索"));
+    cmdProgression->setToolTip(
+        QStringLiteral("コード進行に加える（Insert、Shift+ダイアトニック）"));
     cmdSetting->setToolTip(QStringLiteral("音程名の設定"));
-    // Where the guitar button first stood, beside the interval names' gear; the guitar button
-    // itself in the corner of the diatonic area, beside "Minor".
-    cmdPlay = new PlayButton(this, QRect(4980, 1080, 270, 255), player_);
-    cmdGuitar = ui::InstrumentButton(this, "cmdGuitar", QRect(5430, 1800, 270, 255));
+    // Where the guitar button first stood, beside the interval names' gear; the guitar button,
+    // which opens the instrument window, ends the second row.
+    cmdPlay = new PlayButton(this, QRect(4785, 1080, 270, 255), player_);
+    cmdGuitar = ui::InstrumentButton(this, "cmdGuitar", QRect(5445, 1080, 270, 255));
 }
 
 void frmChord::CreateDiatonicArea()
@@ -310,7 +320,7 @@ void frmChord::SetBusy(bool busy)
 {
     busy_ = busy;
     for (QWidget* control : std::initializer_list<QWidget*> { cmbKey, cmdOption, cmdSarch,
-             cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
+             cmdProgression, cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
         control->setEnabled(!busy);
     for (QPushButton* button : cmddiatonic)
         button->setEnabled(!busy);
@@ -360,6 +370,14 @@ void frmChord::cmddiatonic_Click(int index)
     Hyouji();
     MarkTensions(theory::DiatonicTensionFits(tonic, index));
     PlayChord();
+    if (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier)
+        OfferChord();
+}
+
+void frmChord::OfferChord()
+{
+    if (vsbChordType->value() != theory::kNoChord)
+        emit ChordOffered({ Root(), vsbChordType->value(), voicing_.bass });
 }
 
 void frmChord::PlayChord() { player_.Play(theory::ChordPhrase(Root(), vsbChordType->value())); }

@@ -6,6 +6,7 @@
 #include "theory/chords.h"
 #include "theory/diatonic.h"
 #include "theory/heldnotes.h"
+#include "theory/progression.h"
 #include "theory/spelling.h"
 
 #include <QString>
@@ -74,11 +75,15 @@ public:
     QString IntervalName(int slot) const;
     void SetIntervalName(int slot, const QString& name);
 
+    // Offers the chord shown to the progression: its button, Insert, a diatonic button with Shift.
+    void OfferChord();
+
     // The MIME type a dragged note cell carries besides plain text, so a drop target can tell
     // a note from any other text.
     static constexpr const char* kNoteMimeType = "application/x-rurized-note";
 
 signals:
+    void ChordOffered(const theory::SongChord& chord);
     // After every change of the cells' names (Hyouji), so other windows can follow the chord.
     void ChordShown();
     // cmdGuitar was pressed: the instrument window is wanted.
@@ -127,6 +132,7 @@ private:
     QLabel* lblTension;
     SpellingButton* cmdOption;
     QPushButton* cmdSarch; // opens the chord search
+    QPushButton* cmdProgression; // puts the chord shown into the progression
     QPushButton* cmdGuitar; // opens the instrument window
     QPushButton* cmdSetting; // opens the interval-name dialog
     PlayButton* cmdPlay;

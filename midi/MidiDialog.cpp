@@ -18,13 +18,13 @@ MidiDialog::MidiDialog(Midi& midi, QWidget* parent)
     setWindowTitle(QStringLiteral("MIDI の設定"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    const char* outs[] = { "内蔵の音源で鳴らす", "内蔵の音源と MIDI 出力の両方へ", "MIDI 出力だけへ" };
+    const char* outs[]
+        = { "内蔵の音源で鳴らす", "内蔵の音源と MIDI 出力の両方へ", "MIDI 出力だけへ" };
     auto* outBox = new QVBoxLayout;
     for (std::size_t i = 0; i < optOut.size(); ++i) {
         optOut[i] = new QRadioButton(QString::fromUtf8(outs[i]), this);
         optOut[i]->setObjectName(QStringLiteral("optOut(%1)").arg(i));
         outBox->addWidget(optOut[i]);
-        connect(optOut[i], &QRadioButton::toggled, this, &MidiDialog::Apply);
     }
     spnChannel = new QSpinBox(this);
     spnChannel->setObjectName(QStringLiteral("spnChannel"));
@@ -49,6 +49,10 @@ MidiDialog::MidiDialog(Midi& midi, QWidget* parent)
     spnChannel->setValue(settings.channel);
     ListDevices();
 
+    // Connected once the controls show the settings: a change on the way would apply a channel
+    // and an input not shown yet.
+    for (QRadioButton* opt : optOut)
+        connect(opt, &QRadioButton::toggled, this, &MidiDialog::Apply);
     connect(&midi_, &Midi::Opened, this, &MidiDialog::ListDevices);
     connect(spnChannel, &QSpinBox::valueChanged, this, &MidiDialog::Apply);
     connect(cmbInput, &QComboBox::activated, this, &MidiDialog::Apply);

@@ -170,7 +170,10 @@ namespace {
             const auto second = static_cast<unsigned char>(bytes[i + 1]);
             return bom == Bom::Utf16Be ? (first << 8) | second : (second << 8) | first;
         };
-        FileText file { bom, Encoding::Utf8, {}, bytes.size() % 2 == 0 };
+        // 8-bit text pairs its bytes into characters as well ("[M" is U+4D5B), but it holds no
+        // zero byte, which every ASCII character has in UTF-16 ("[" is 5B 00).
+        const bool utf16 = bytes.empty() || bytes.find('\0') != std::string_view::npos;
+        FileText file { bom, Encoding::Utf8, {}, utf16 && bytes.size() % 2 == 0 };
         const std::size_t units = bytes.size() / 2;
         for (std::size_t n = 0; n < units; ++n) {
             char32_t c = unit(2 * n);
@@ -292,7 +295,7 @@ FileText ReadFileText(std::string_view bytes)
             continue;
         const std::string_view rest = bytes.substr(mark.bytes.size());
         if (mark.bom == Bom::Utf8)
-            return { mark.bom, Encoding::Utf8, std::string(rest), true };
+            return { mark.bom, Encoding::Utf8, std::string(rest), IsValidUtf8(rest) };
         return FromUtf16(mark.bom, rest);
     }
     return { Bom::None, DetectEncoding(bytes), std::string(bytes), true };

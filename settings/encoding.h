@@ -32,8 +32,9 @@ struct FileText {
     Bom bom = Bom::None;
     Encoding encoding = Encoding::Cp932;
     std::string text;
-    // False when the text would not give back the same bytes: UTF-16 cut short or holding a
-    // lone surrogate, which reads as U+FFFD.
+    // False when the bytes are not whole in the encoding the mark names, so that a write would
+    // not give them back or would mix two encodings: UTF-16 cut short or holding a lone surrogate
+    // (read as U+FFFD), 8-bit text behind a UTF-16 mark, bytes that are no UTF-8 behind its mark.
     bool whole = true;
 };
 

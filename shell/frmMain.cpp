@@ -152,6 +152,13 @@ void frmMain::cmdWindow_Click()
         else
             TopMostOn(window);
     }
+    // The windows that load on first use follow when they are loaded, and as they open.
+    for (WindowId id : { WindowId::Progression, WindowId::Instrument }) {
+        if (QWidget* window = registry_.Loaded(id); window && registry_.WindowFlag())
+            TopMostOff(window);
+        else if (window)
+            TopMostOn(window);
+    }
     registry_.SetWindowFlag(!registry_.WindowFlag());
 }
 
@@ -180,9 +187,10 @@ void frmMain::ShutDown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    for (WindowId id : { WindowId::Scale, WindowId::Key, WindowId::Chord, WindowId::Memo,
-             WindowId::Reference, WindowId::Loading, WindowId::Author, WindowId::Search,
-             WindowId::Matrix, WindowId::Instrument })
+    for (WindowId id :
+        { WindowId::Scale, WindowId::Key, WindowId::Chord, WindowId::Memo, WindowId::Reference,
+            WindowId::Loading, WindowId::Author, WindowId::Search, WindowId::Matrix,
+            WindowId::Progression, WindowId::Instrument })
         registry_.Close(id);
     WriteWinPos("Main", this);
     ini::WriteIni("Main", "WindowFlag", registry_.WindowFlag() ? "True" : "False");

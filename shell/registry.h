@@ -19,9 +19,10 @@ enum class WindowId {
     Author,
     Search,
     Matrix,
-    Instrument
+    Progression,
+    Instrument,
 };
-inline constexpr int kWindowIdCount = 10;
+inline constexpr int kWindowIdCount = 11;
 
 class WindowRegistry : public QObject {
     Q_OBJECT
@@ -59,20 +60,12 @@ public:
     // True while every window is meant to stay on top; windows and dialogs follow it as they
     // open.
     bool WindowFlag() const { return windowFlag_; }
-    void SetWindowFlag(bool flag)
-    {
-        if (flag == windowFlag_)
-            return;
-        windowFlag_ = flag;
-        emit WindowFlagChanged(flag);
-    }
+    void SetWindowFlag(bool flag) { windowFlag_ = flag; }
 
 signals:
     // A window has just been loaded, or closed and forgotten, so others that use it can follow.
     void WindowLoaded(WindowId id);
     void WindowUnloaded(WindowId id);
-    // Always-on-top was switched, so that a window loaded on first use can follow.
-    void WindowFlagChanged(bool flag);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

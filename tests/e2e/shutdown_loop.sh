@@ -43,7 +43,7 @@ for run in $(seq "$runs"); do
     click_button "$main" $CHORD_BUTTON
     chord=$(wait_window VozuvIver)
     read -r cx cy < <(window_position "$chord")
-    click_in "$chord" 363 60 # cmdSarch
+    click_in "$chord" 350 60 # cmdSarch
     search=$(wait_window "VozuvIver - Search")
     read -r sx sy < <(window_position "$search")
 

@@ -20,17 +20,17 @@ chord=$(wait_window VozuvIver)
 sleep 2 # the synthesizer loads after start-up; a press then sounds at once
 click_in "$chord" 274 108 # cmddiatonic(4): V of C, G major, plays as it shows
 sleep 3
-click_in "$chord" 341 80 # cmdPlay: the same chord once more
+click_in "$chord" 328 80 # cmdPlay: the same chord once more
 sleep 2.6
 kill $recorder
 
 # The server goes away with a chord ringing: a press after that and the close still work.
-click_in "$chord" 341 80
+click_in "$chord" 328 80
 sleep 0.5
 kill $pulse
 sleep 1
 kill -0 "$pid" 2>/dev/null || fail "the program ended when its sound server went away"
-click_in "$chord" 341 80
+click_in "$chord" 328 80
 sleep 1
 click_button "$main" 8
 wait_exit "$pid"

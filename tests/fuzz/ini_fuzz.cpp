@@ -1,8 +1,9 @@
 // Fuzzes the settings file's reader and writer. An input is three length bytes, then a section,
 // a key and a value of those lengths, then the bytes of the file (nothing: there is no file).
 // After WriteIni every other key reads as before, the written key reads back as written (cut on a
-// whole character only beyond 254 bytes), and a byte-order mark stays; a refused write leaves
-// the folder as it was, and a plain ASCII write into an ASCII file is never refused.
+// whole character only beyond 254 bytes), a byte-order mark stays and 8-bit text behind any mark
+// gets no UTF-16; a refused write leaves the folder as it was, and a plain ASCII write into an
+// ASCII file is never refused.
 #include "tests/settings_folder.h"
 
 #include <algorithm>
@@ -93,6 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(!after.empty() && files == 1, "a write left no file, or another file behind");
     for (const char* mark : { "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF" })
         Check(file.starts_with(mark) == after.starts_with(mark), "the byte-order mark changed");
+    // 8-bit text holds no zero byte, while every ASCII character in UTF-16 has one; no mark has
+    // one, and a file of a UTF-16 mark alone is UTF-16.
+    Check(file.size() <= 2 || file.find('\0') != file.npos || after.find('\0') == after.npos,
+        "a write put UTF-16 into 8-bit text");
     const std::string read = ini::ReadIni(section, key);
     Check(read == value
             || (value.size() > 254 && value.starts_with(read)

@@ -120,9 +120,12 @@ TEST_F(IniFile, WritesGiveExactBytes)
 TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
 {
     const std::string a252(252, 'a');
-    folder_.Write("[S]\r\nk=" + a252 + "a\x91\x9D\r\n[T]\r\nk=" + a252 + "\x91\x9D\r\n");
-    EXPECT_EQ(ini::ReadIni("S", "k"), a252 + "a");
-    EXPECT_EQ(ini::ReadIni("T", "k"), a252 + "増");
+    // 増 is 0x91 0x9D; 髙 (0xFB 0xFC) has a lead byte of the range F0-FC.
+    for (const auto& [stored, read] : { std::pair<std::string, std::string> { "a\x91\x9D", "a" },
+             { "\x91\x9D", "増" }, { "a\xFB\xFC", "a" } }) {
+        folder_.Write("[S]\r\nk=" + a252 + stored + "\r\n");
+        EXPECT_EQ(ini::ReadIni("S", "k"), a252 + read);
+    }
     folder_.Write(Utf16(u"[S]\r\nk=" + std::u16string(252, u'a') + u"根\r\n", false));
     EXPECT_EQ(ini::ReadIni("S", "k"), a252); // cut as its UTF-8 would be
 }
@@ -130,7 +133,8 @@ TEST_F(IniFile, ValuesAreCutAt254BytesOnWholeCharacters)
 // The write is refused and the file left alone for a NUL, where other readers would end the
 // value, and blanks around a key, which would name another (text that would not read back is in
 // the fuzz target's seeds); for UTF-16 that would not come back byte for byte, though it is read;
-// and for a read-only file or folder.
+// and for a read-only file or folder. So for bytes behind a byte-order mark that are not whole in
+// its encoding: a write would mix two encodings.
 TEST_F(IniFile, RefusedWritesLeaveTheFile)
 {
     const std::string before = "[S]\r\nk=1\r\n";
@@ -140,7 +144,8 @@ TEST_F(IniFile, RefusedWritesLeaveTheFile)
         ExpectRefused(ini::WriteIni("S", key, value), before);
     }
     for (const std::string& broken :
-        { Utf16(u"[S]\r\nk=1\r\nj=\xD800\r\n", false), Utf16(u"[S]\r\nk=1\r\nj=", true) + "x" }) {
+        { Utf16(u"[S]\r\nk=1\r\nj=\xD800\r\n", false), Utf16(u"[S]\r\nk=1\r\nj=", true) + "x",
+            std::string("\xEF\xBB\xBF[S]\r\nk=1\r\nj=\x91\r\n") }) {
         WriteOld(broken);
         EXPECT_EQ(ini::ReadIni("S", "k"), "1");
         EXPECT_EQ(ini::ReadIni("S", "j"), "\uFFFD");
@@ -167,12 +172,16 @@ ssize_t Fail(int error)
 // disk where every write is interrupted once and then cut short.
 TEST_F(IniFile, FailingCallsLeaveThePreviousFileWhole)
 {
-    std::vector<ini::FileCalls> failing(3);
+    std::vector<ini::FileCalls> failing(4);
     failing[0].write = [calls = std::make_shared<int>(0)](int fd, const void* bytes, std::size_t) {
         return (*calls)++ == 0 ? write(fd, bytes, 8) : Fail(ENOSPC);
     };
     failing[1].fsync = [](int) { return static_cast<int>(Fail(EIO)); };
     failing[2].rename = [](const char*, const char*) { return static_cast<int>(Fail(EIO)); };
+    // No progress, which a full disk may give for ever, fails though the next call would write.
+    failing[3].write = [n = 0](int fd, const void* b, std::size_t c) mutable {
+        return n++ == 0 ? 0 : write(fd, b, c);
+    };
     ini::FileCalls interrupted;
     interrupted.write = [calls = std::make_shared<int>(0)](int fd, const void* bytes, std::size_t) {
         return (*calls)++ % 2 == 0 ? Fail(EINTR) : write(fd, bytes, 1);
@@ -189,7 +198,7 @@ TEST_F(IniFile, FailingCallsLeaveThePreviousFileWhole)
 }
 
 // A FIFO in place of the file must not hang a read, and is not written; a chain of links, to a
-// file or to none yet, is written through.
+// file or to none yet, is written through, and a new file gets the mode the umask leaves.
 TEST_F(IniFile, FifoAndLinksInItsPlace)
 {
     ASSERT_EQ(mkfifo(Path().c_str(), 0600), 0);
@@ -198,10 +207,13 @@ TEST_F(IniFile, FifoAndLinksInItsPlace)
     fs::remove(Path());
     fs::create_symlink("settings.ini", dir_ + "/link");
     fs::create_symlink("link", Path());
+    const mode_t mask = umask(027);
     EXPECT_NE(ini::WriteIni("S", "k", "1"), 0); // dangling: the file is made
+    umask(mask);
     EXPECT_NE(ini::WriteIni("S", "j", "2"), 0);
     EXPECT_EQ(fs::read_symlink(Path()), "link");
     EXPECT_EQ(SettingsFolder::Bytes(dir_ + "/settings.ini"), "[S]\r\nk=1\r\nj=2\r\n");
+    EXPECT_EQ(fs::status(dir_ + "/settings.ini").permissions(), fs::perms(0640));
 }
 
 // One row per way a conversion can go wrong; halves round to even.
