@@ -4,6 +4,7 @@
 #include "instrument/frmInstrument.h"
 #include "instrument/painters.h"
 #include "midi/midi.h"
+#include "progression/frmProgression.h"
 #include "scale/frmScale.h"
 #include "search/DialogSarch.h"
 
@@ -56,8 +57,9 @@ protected:
 } // namespace
 
 // It follows the window touched last: the scale, the chord as its play button voices it (tensions
-// in pink), a diatonic button's chord, a clicked search hit with the notes searched for ringed;
-// the keys held on a MIDI keyboard show in magenta whatever it follows.
+// in pink), a diatonic button's chord, a clicked search hit with the notes searched for ringed,
+// the progression's slot that sounds; the keys held on a MIDI keyboard show in magenta whatever
+// it follows.
 TEST_F(InstrumentWindow, FollowsTheWindowTouchedLast)
 {
     EXPECT_TRUE(Subject().startsWith("ScaleView: C Ionian(Major)"));
@@ -84,15 +86,21 @@ TEST_F(InstrumentWindow, FollowsTheWindowTouchedLast)
     EXPECT_EQ(Subject(), "VozuvIver - Search: A m7");
     EXPECT_TRUE(KeyShows(60, kGreen) && KeyShows(64, kGreen) && !KeyShows(57, kGreen));
 
+    auto* progression = Load<frmProgression>(WindowId::Progression);
+    progression->Append({ 7, theory::FindChordType("7"), std::nullopt });
+    progression->PlayRow(); // its first slot sounds at once
+    progression->StopRow();
+    EXPECT_EQ(Subject(), "Progression: G7");
+
     Midi midi;
     FollowKeyboard(registry, midi);
-    emit midi.HeldChanged({ 61, 65 });
-    EXPECT_TRUE(KeyShows(61, kMagenta) && KeyShows(65, kMagenta) && !KeyShows(64, kMagenta));
-    Find<QPushButton>(instrument, "cmdFace")->click(); // the neck: every position of held D♭ and F
-    const QRect lowF(instrument::neck::Spot({ 0, 1 }, Face()->size(), {}), QSize(8, 8));
-    EXPECT_TRUE(Shows(lowF, kMagenta));
+    emit midi.HeldChanged({ 61, 66 });
+    EXPECT_TRUE(KeyShows(61, kMagenta) && KeyShows(66, kMagenta) && !KeyShows(64, kMagenta));
+    Find<QPushButton>(instrument, "cmdFace")->click(); // the neck: every position of D♭ and G♭
+    const QRect lowGFlat(instrument::neck::Spot({ 0, 2 }, Face()->size(), {}), QSize(8, 8));
+    EXPECT_TRUE(Shows(lowGFlat, kMagenta));
     emit midi.HeldChanged({});
-    EXPECT_FALSE(Shows(lowF, kMagenta));
+    EXPECT_FALSE(Shows(lowGFlat, kMagenta));
 }
 
 // The face, the tuning and both choices are kept in the settings file, and the width too.

@@ -72,7 +72,8 @@ TEST_F(Launcher, EachButtonShowsAndHidesItsWindow)
     Start();
     for (WindowId id : { WindowId::Key, WindowId::Scale, WindowId::Chord, WindowId::Memo })
         EXPECT_FALSE(registry.Loaded(id)->isVisible());
-    EXPECT_EQ(registry.Loaded(WindowId::Reference), nullptr);
+    for (WindowId id : { WindowId::Reference, WindowId::Instrument })
+        EXPECT_EQ(registry.Loaded(id), nullptr);
     EXPECT_EQ(registry.Loaded(WindowId::Loading), nullptr); // the splash is gone
     EXPECT_EQ(settings.Text(), "");
     const std::pair<const char*, WindowId> rows[] = { { "cmdScale", WindowId::Scale },
@@ -111,10 +112,18 @@ TEST_F(Launcher, AlwaysOnTop)
             EXPECT_FALSE(registry.Loaded(id)->isVisible());
         }
     }
+    // The instrument, loaded on first use only, goes on top with the rest and back.
+    EXPECT_EQ(registry.Loaded(WindowId::Instrument), nullptr);
+    Click("cmdWindow");
+    ShowWindow(registry, WindowId::Instrument);
+    EXPECT_TRUE(TopMost(registry.Loaded(WindowId::Instrument)));
+    Click("cmdWindow");
+    EXPECT_FALSE(TopMost(registry.Loaded(WindowId::Instrument)));
     Click("cmdWindow");
     main.close();
     const std::string text = settings.Text();
-    EXPECT_EQ(text.substr(text.find("[Main]")), "[Main]\r\nTop=585\r\nLeft=975\r\nWindowFlag=True\r\n");
+    EXPECT_EQ(
+        text.substr(text.find("[Main]")), "[Main]\r\nTop=585\r\nLeft=975\r\nWindowFlag=True\r\n");
     launcher.reset();
     WindowRegistry again;
     RegisterWindows(again, player);
