@@ -69,16 +69,16 @@ int main(int argc, char* argv[])
 
     // The launcher's context menu (right click, or the Menu key) keeps its nine buttons as they
     // are.
-    auto* instrument = new QAction(QStringLiteral("Instrument（鍵盤とネック）"), &launcher);
-    QObject::connect(
-        instrument, &QAction::triggered, &launcher, [&registry] { ShowWindow(registry, WindowId::Instrument); });
-    launcher.addAction(instrument);
     AddSettingsEntry<SoundDialog>(launcher, "音の設定…", sound);
     AddSettingsEntry<MidiDialog>(launcher, "MIDI の設定…", midi);
     auto* progression = new QAction(QStringLiteral("コード進行（Progression）"), &launcher);
     QObject::connect(progression, &QAction::triggered, &launcher,
         [&registry] { ShowWindow(registry, WindowId::Progression); });
     launcher.addAction(progression);
+    auto* instrument = new QAction(QStringLiteral("鍵盤とネック（Instrument）"), &launcher);
+    QObject::connect(instrument, &QAction::triggered, &launcher,
+        [&registry] { ShowWindow(registry, WindowId::Instrument); });
+    launcher.addAction(instrument);
     launcher.setContextMenuPolicy(Qt::ActionsContextMenu);
     // Drawn once the launcher is up, not before the splash: every window, shown or hidden,
     // takes the icon from here.
