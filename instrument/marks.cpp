@@ -15,10 +15,7 @@ namespace instrument {
 
 namespace {
 
-    // The scale window's cells: cyan on navy, the root the other way round.
     constexpr std::uint32_t kCyan = 0xFFFF00;
-    // The chord window's lit cells: black on yellow; its altered interval names' pink for the
-    // tensions.
     constexpr std::uint32_t kSearchedRing = ui::kBrightGreen; // the search lists' green
     constexpr int kLineHeight = 14; // a mark of one line
 
@@ -27,6 +24,9 @@ namespace {
         std::uint32_t text;
     };
 
+    // A scale's notes as the scale window's cells, cyan on navy, its root the other way round; a
+    // chord's as the chord window's lit cells, black on yellow, its tensions on the pink of the
+    // matrix's altered interval names.
     Colours ColoursOf(theory::MarkRole role, bool chord)
     {
         if (!chord)

@@ -81,7 +81,7 @@ QPoint Spot(theory::NeckPosition position, QSize face, const View& view)
 
 std::optional<theory::NeckPosition> PositionAt(QPoint point, QSize face, const View& view)
 {
-    // The nearest spot, within half a string's gap and its fret's space.
+    // The nearest spot, no farther than a mark is wide.
     std::optional<theory::NeckPosition> nearest;
     int best = kMarkSize * kMarkSize;
     for (int s = 0; s < TuningOf(view).strings; ++s) {
