@@ -5,11 +5,11 @@
 #include "shell/fonts.h"
 #include "shell/icons.h"
 #include "shell/listbar.h"
+#include "shell/player.h"
 #include "shell/registry.h"
 #include "shell/spellingbutton.h"
 #include "shell/toppos.h"
 #include "shell/units.h"
-#include "shell/player.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"
@@ -86,13 +86,17 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
     CreateDiatonicArea();
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::Hyouji);
-    KeepInStep(vsbChordType, cmbChordType, [this](int) { ShowChordType(); });
-    // The tension marks belong to the diatonic chord they were made for.
-    for (QScrollBar* bar : { vsbRoot, vsbChordType })
-        connect(bar, &QScrollBar::valueChanged, this, [this] {
-            if (!diatonicShowing_)
-                MarkTensions({});
-        });
+    // The tension marks belong to the diatonic chord they were made for: a hand on the root or
+    // the chord type clears them, on the type's list too, which moves its bar silently.
+    const auto byHand = [this] {
+        if (!diatonicShowing_)
+            MarkTensions({});
+    };
+    KeepInStep(vsbChordType, cmbChordType, [this, byHand](int) {
+        byHand();
+        ShowChordType();
+    });
+    connect(vsbRoot, &QScrollBar::valueChanged, this, byHand);
     connect(cmdOption, &SpellingButton::ModeChanged, this, [this] {
         ApplySpellingMode();
         Hyouji();
@@ -239,8 +243,8 @@ void frmChord::ApplySpellingMode()
 void frmChord::SetBusy(bool busy)
 {
     busy_ = busy;
-    for (QWidget* control : std::initializer_list<QWidget*> {
-             cmbKey, cmdOption, cmdSarch, cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
+    for (QWidget* control : std::initializer_list<QWidget*> { cmbKey, cmdOption, cmdSarch,
+             cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
         control->setEnabled(!busy);
     for (QPushButton* button : cmddiatonic)
         button->setEnabled(!busy);

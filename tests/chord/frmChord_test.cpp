@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -76,7 +77,7 @@ TEST_F(ChordWindow, SpellingCycleRespellsCellsAndKeyList)
 }
 
 // A diatonic button sets the type, then the root from the key list, in the window's spelling,
-// and frames the tension row by the key until a hand change clears it.
+// and frames the tension row by the key until a hand on the root or the chord type clears it.
 TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRootAndFrameTheTensions)
 {
     Find<QComboBox>(chord, "cmbKey")->setCurrentIndex(0); // B
@@ -98,8 +99,14 @@ TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRootAndFrameTheTensions)
         EXPECT_FALSE(cell->toolTip().isEmpty());
     }
     EXPECT_EQ(frames, "oAoXooA"); // 9 and 13 fit, 11 is avoided, the rest lie outside C major
-    Find<QScrollBar>(chord, "vsbRoot")->setValue(3);
-    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 13)->frameShape(), QFrame::NoFrame);
+    const std::function<void()> hands[]
+        = { [&] { Find<QScrollBar>(chord, "vsbRoot")->setValue(3); },
+              [&] { Types()->setCurrentIndex(10); } };
+    for (const auto& hand : hands) {
+        hand();
+        EXPECT_EQ(Find<QLabel>(chord, "lblNote", 13)->frameShape(), QFrame::NoFrame);
+        Click("cmddiatonic(4)");
+    }
 }
 
 // Interval names chosen in the dialog show at once and, with the spelling, after a restart; a
