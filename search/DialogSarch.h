@@ -13,9 +13,9 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class ResultList;
 class WindowRegistry;
 class frmChord;
 class frmScale;
@@ -78,8 +78,8 @@ private:
     QPushButton* cmdCancel; // "Clear"
     std::array<QLabel*, 5> lblSarch;
     QPushButton* cmdFreeSarch; // "Start"
-    QListWidget* lstSarch;
-    QListWidget* lstPass;
+    ResultList* lstSarch;
+    ResultList* lstPass;
     QLabel* lblChordHit;
     QLabel* lblTensionHit;
     QCheckBox* chkHighSpeed; // ticked: the chord window is not stepped through the chords
@@ -95,7 +95,7 @@ private:
     std::uint16_t notes_ = 0; // the pitch classes it searched for
     bool searched_ = false; // a search has listed its hits since the last Clear
     bool refilter_ = false; // the scale changed while a search ran
-    QListWidget* lastList_ = nullptr; // the list whose item was chosen last
+    ResultList* lastList_ = nullptr; // the list whose item was chosen last
     std::vector<theory::ChordHit> hits_; // the hits a running search lists
     std::size_t listed_ = 0; // hits already listed
     int step_ = 0;
