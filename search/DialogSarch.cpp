@@ -176,7 +176,10 @@ bool DialogSarch::eventFilter(QObject* watched, QEvent* event)
     const int index = static_cast<int>(box - lblSarch.begin());
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        (*box)->setText({});
+        if (!(*box)->text().isEmpty()) {
+            (*box)->setText({});
+            BoxesChanged();
+        }
         return true;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -206,6 +209,30 @@ void DialogSarch::lblSarch_DragDrop(int box, const QString& note)
 {
     const std::string text = Utf8(note);
     lblSarch[static_cast<std::size_t>(box)]->setText(ui::Utf8(theory::Trimmed(text)));
+    BoxesChanged();
+}
+
+std::uint16_t DialogSarch::BoxNotes() const
+{
+    std::uint16_t notes = 0;
+    for (const QLabel* box : lblSarch) {
+        if (auto pc = theory::NotePitchClass(Utf8(box->text())))
+            notes |= static_cast<std::uint16_t>(1u << *pc);
+    }
+    return notes;
+}
+
+void DialogSarch::BoxesChanged()
+{
+    if (!searched_ || Searching())
+        return;
+    notes_ = BoxNotes();
+    if (notes_ == 0) {
+        cmdCancel_Click();
+        return;
+    }
+    found_ = theory::SearchChords(notes_);
+    Relist();
 }
 
 void DialogSarch::cmdCancel_Click()
@@ -243,11 +270,7 @@ void DialogSarch::SearchChords()
 {
     if (Searching())
         return;
-    std::uint16_t notes = 0;
-    for (const QLabel* box : lblSarch) {
-        if (auto pc = theory::NotePitchClass(Utf8(box->text())))
-            notes |= static_cast<std::uint16_t>(1u << *pc);
-    }
+    const std::uint16_t notes = BoxNotes();
     chord_ = registry_.TouchAs<frmChord>(WindowId::Chord);
     if (notes == 0 || !chord_)
         return;

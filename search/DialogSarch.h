@@ -71,6 +71,11 @@ private:
     void lstSarch_Click();
     void lstPass_Click();
     void lblSarch_DragDrop(int box, const QString& note);
+    // The pitch classes the boxes hold, bit pc for pitch class pc.
+    std::uint16_t BoxNotes() const;
+    // Once a search has listed its hits, the lists follow the boxes at once, for the scale too,
+    // and leave the chord window as it is; with every box empty they go.
+    void BoxesChanged();
     void ShowResultChord(const QListWidgetItem* item);
     // A double click shows the hit and plays it.
     void PlayHit(QListWidgetItem* item);

@@ -65,12 +65,20 @@ TEST_F(ChordSearch, TheHitsOfTheFiveBoxes)
         "F＃ m7(♭5): F＃ A C E");
 }
 
-// A click empties a box; only a note cell from the chord window can be dropped in one.
+// A click empties a box, and the lists follow the boxes; only a note cell from the chord window
+// can be dropped in one.
 TEST_F(ChordSearch, ClicksAndDrops)
 {
-    Find<QLabel>(search, "lblSarch", 2)->setText("G");
+    Search({ "C", "E", "A" });
+    const auto cMajor
+        = [this] { return List("lstSarch")->findItems("C　major", Qt::MatchExactly); };
+    EXPECT_TRUE(cMajor().isEmpty());
     QTest::mouseClick(Find<QLabel>(search, "lblSarch", 2), Qt::LeftButton);
     EXPECT_TRUE(Find<QLabel>(search, "lblSarch", 2)->text().isEmpty());
+    EXPECT_EQ(cMajor().size(), 1);
+    for (int box : { 0, 1 })
+        QTest::mouseClick(Find<QLabel>(search, "lblSarch", box), Qt::LeftButton);
+    EXPECT_EQ(Counters() + QString::number(List("lstSarch")->count()), " 0");
     QMimeData mime;
     mime.setText("C　");
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
