@@ -49,6 +49,9 @@ protected:
 private:
     void CreateControls();
     void Load();
+    // Opens beside the chord window, where it covers none of the cells dragged into its boxes,
+    // and wholly on the screen.
+    void PlaceBesideChord();
 
     void Step();
     void AddHit(const theory::ChordHit& hit);

@@ -6,9 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -121,4 +123,27 @@ TEST_F(ChordSearch, InScaleKeepsToTheScaleViewShowsAndFollowsIt)
     scale->close();
     EXPECT_FALSE(inScale->isEnabled());
     EXPECT_EQ(Counters(), "8Hit! 8Hit!");
+}
+
+// The dialog opens beside the chord window, on whichever side has room, covering none of it and
+// wholly on the screen; then it stays where the user puts it.
+TEST_F(ChordSearch, OpensBesideTheChordWindowThenStaysWhereItIsPut)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    chord->show();
+    const QSize size = chord->frameGeometry().size();
+    const QPoint places[] = { chord->pos(), { screen.right() + 1 - size.width(), 200 },
+        { (screen.width() - size.width()) / 2, 0 } };
+    for (QPoint place : places) {
+        chord->move(place);
+        search->close();
+        search = Load<DialogSarch>(WindowId::Search);
+        search->show();
+        EXPECT_FALSE(search->frameGeometry().intersects(chord->frameGeometry())) << place.x();
+        EXPECT_TRUE(screen.contains(search->frameGeometry())) << place.x();
+    }
+    search->move(10, 20);
+    search->hide();
+    search->show();
+    EXPECT_EQ(search->pos(), QPoint(10, 20));
 }
