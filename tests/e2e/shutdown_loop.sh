@@ -3,7 +3,8 @@
 # starts a chord search and, while it runs, closes the program with cmdClose. Each run must end
 # normally and leave a complete settings file with its sections and keys in the order the
 # windows close. Every other run starts without a settings file, so that order is the order of
-# the writes; the others rewrite the file the run before left.
+# the writes; the others rewrite the file the run before left. The first run also puts every
+# window on top and hides and shows the chord window before the search, which must repaint it.
 # Usage: shutdown_loop.sh BUILD_FOLDER [RUNS]
 set -euo pipefail
 source "$(dirname "$0")/lib.sh" "$1"
