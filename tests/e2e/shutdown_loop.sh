@@ -48,10 +48,8 @@ for run in $(seq "$runs"); do
     if [ "$run" = 1 ]; then
         for button in $TOP_BUTTON $CHORD_BUTTON $CHORD_BUTTON; do click_button "$main" $button; done
         chord=$(wait_window VozuvIver)
-        click_in "$chord" 274 108 # cmddiatonic(4)
-        sleep 0.3
-        third=$(import -window "$chord" -crop 1x1+$((158 * zoom))+$((18 * zoom)) -depth 8 \
-            -format '%[hex:p{0,0}]' info:)
+        click_in "$chord" 274 108 && sleep 0.3 # cmddiatonic(4)
+        third=$(import -window "$chord" -crop 1x1+$((158 * zoom))+$((18 * zoom)) -depth 8 -format '%[hex:p{0,0}]' info:)
         [ "$third" = FFFF00 ] || fail "the chord window no longer repaints its cells: $third"
     fi
     read -r cx cy < <(window_position "$chord")
