@@ -8,6 +8,7 @@
 #include "shell/fonts.h"
 #include "shell/registry.h"
 #include "shell/units.h"
+#include "shell/wrwinpos.h"
 #include "theory/scales.h"
 
 #include <QCheckBox>
@@ -139,47 +140,10 @@ void DialogSarch::Load()
 void DialogSarch::PlaceBesideChord()
 {
     const QWidget* chord = registry_.Loaded(WindowId::Chord);
-    if (chord && !chord->isVisible())
-        chord = nullptr;
-    const QScreen* screen = chord ? chord->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    if (!chord) {
-        move(area.center() - rect().center());
-        return;
-    }
-    // The dialog's frame is not known before it shows: take it as thick as the chord window's.
-    const QRect cells = chord->frameGeometry();
-    const QRect inner = chord->geometry();
-    const QMargins frame(inner.left() - cells.left(), inner.top() - cells.top(),
-        cells.right() - inner.right(), cells.bottom() - inner.bottom());
-    const QSize outer = size().grownBy(frame);
-    // Right of the chord window, else left, else below, else above, sliding along that side to
-    // stay on the screen; on a screen too small for any, where it covers the least.
-    const auto fit = [&area, &outer](QPoint corner) {
-        corner.setX(std::clamp(
-            corner.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
-        corner.setY(std::clamp(
-            corner.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-        return QRect(corner, outer);
-    };
-    const QRect places[] = {
-        fit(QPoint(cells.right() + 1, cells.top())),
-        fit(QPoint(cells.left() - outer.width(), cells.top())),
-        fit(QPoint(cells.left(), cells.bottom() + 1)),
-        fit(QPoint(cells.left(), cells.top() - outer.height())),
-    };
-    const auto covered = [&cells](const QRect& place) {
-        const QRect both = place & cells;
-        return both.width() * both.height();
-    };
-    const QRect* best = &places[0];
-    for (const QRect& place : places) {
-        if (covered(place) < covered(*best))
-            best = &place;
-    }
-    move(best->topLeft());
+    if (chord && chord->isVisible())
+        PlaceBeside(this, chord);
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void DialogSarch::WriteSettings()

@@ -50,7 +50,7 @@ private:
     void CreateControls();
     void Load();
     // Opens beside the chord window, where it covers none of the cells dragged into its boxes,
-    // and wholly on the screen.
+    // and wholly on the screen; in the screen's middle while the chord window is hidden.
     void PlaceBesideChord();
 
     void Step();

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -47,4 +48,38 @@ void WriteWinPos(std::string_view section, QWidget* window)
     const QPoint corner = window->pos();
     ini::WriteIni(section, "Top", std::to_string(ui::Twips(corner.y())));
     ini::WriteIni(section, "Left", std::to_string(ui::Twips(corner.x())));
+}
+
+void PlaceBeside(QWidget* window, const QWidget* other)
+{
+    const QRect area = other->screen()->availableGeometry();
+    // The window's frame is not known before it shows: take it as thick as the other's.
+    const QRect covered = other->frameGeometry();
+    const QRect inner = other->geometry();
+    const QMargins frame(inner.left() - covered.left(), inner.top() - covered.top(),
+        covered.right() - inner.right(), covered.bottom() - inner.bottom());
+    const QSize outer = window->size().grownBy(frame);
+    const auto fit = [&area, &outer](QPoint corner) {
+        corner.setX(std::clamp(
+            corner.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+        corner.setY(std::clamp(
+            corner.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+        return QRect(corner, outer);
+    };
+    const QRect places[] = {
+        fit(QPoint(covered.right() + 1, covered.top())),
+        fit(QPoint(covered.left() - outer.width(), covered.top())),
+        fit(QPoint(covered.left(), covered.bottom() + 1)),
+        fit(QPoint(covered.left(), covered.top() - outer.height())),
+    };
+    const auto overlap = [&covered](const QRect& place) {
+        const QRect both = place & covered;
+        return both.width() * both.height();
+    };
+    const QRect* best = &places[0];
+    for (const QRect& place : places) {
+        if (overlap(place) < overlap(*best))
+            best = &place;
+    }
+    window->move(best->topLeft());
 }
