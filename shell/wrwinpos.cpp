@@ -81,5 +81,6 @@ void PlaceBeside(QWidget* window, const QWidget* other)
         if (overlap(place) < overlap(*best))
             best = &place;
     }
-    window->move(best->topLeft());
+    // Before it first shows, a window is moved by its inside: the frame goes round it.
+    window->move(best->topLeft() + QPoint(frame.left(), frame.top()));
 }
