@@ -24,6 +24,14 @@ bool OnSomeScreen(const QRect& frame)
     return false;
 }
 
+QMargins FrameMargins(const QWidget* window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return { inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+        outer.bottom() - inner.bottom() };
+}
+
 } // namespace
 
 void ReadWinPos(std::string_view section, QWidget* window, std::int32_t& top, std::int32_t& left)
@@ -53,11 +61,12 @@ void WriteWinPos(std::string_view section, QWidget* window)
 void PlaceBeside(QWidget* window, const QWidget* other)
 {
     const QRect area = other->screen()->availableGeometry();
-    // The window's frame is not known before it shows: take it as thick as the other's.
     const QRect covered = other->frameGeometry();
-    const QRect inner = other->geometry();
-    const QMargins frame(inner.left() - covered.left(), inner.top() - covered.top(),
-        covered.right() - inner.right(), covered.bottom() - inner.bottom());
+    // An X11 window manager frames a window only as it first shows, and until then Qt puts its
+    // inside where the frame was asked for: take the frame as thick as the other's, and add it.
+    const QMargins own = FrameMargins(window);
+    const QMargins frame = own.isNull() ? FrameMargins(other) : own;
+    const QPoint inside = own.isNull() ? QPoint(frame.left(), frame.top()) : QPoint();
     const QSize outer = window->size().grownBy(frame);
     const auto fit = [&area, &outer](QPoint corner) {
         corner.setX(std::clamp(
@@ -81,6 +90,5 @@ void PlaceBeside(QWidget* window, const QWidget* other)
         if (overlap(place) < overlap(*best))
             best = &place;
     }
-    // Before it first shows, a window is moved by its inside: the frame goes round it.
-    window->move(best->topLeft() + QPoint(frame.left(), frame.top()));
+    window->move(best->topLeft() + inside);
 }
