@@ -13,9 +13,9 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class ResultList;
 class WindowRegistry;
 class frmChord;
 class frmScale;
@@ -49,6 +49,9 @@ protected:
 private:
     void CreateControls();
     void Load();
+    // Opens beside the chord window, where it covers none of the cells dragged into its boxes,
+    // and wholly on the screen; in the screen's middle while the chord window is hidden.
+    void PlaceBesideChord();
 
     void Step();
     void AddHit(const theory::ChordHit& hit);
@@ -71,6 +74,11 @@ private:
     void lstSarch_Click();
     void lstPass_Click();
     void lblSarch_DragDrop(int box, const QString& note);
+    // The pitch classes the boxes hold, bit pc for pitch class pc.
+    std::uint16_t BoxNotes() const;
+    // Once a search has listed its hits, the lists follow the boxes at once, for the scale too,
+    // and leave the chord window as it is; with every box empty they go.
+    void BoxesChanged();
     void ShowResultChord(const QListWidgetItem* item);
     // A double click shows the hit and plays it.
     void PlayHit(QListWidgetItem* item);
@@ -78,8 +86,8 @@ private:
     QPushButton* cmdCancel; // "Clear"
     std::array<QLabel*, 5> lblSarch;
     QPushButton* cmdFreeSarch; // "Start"
-    QListWidget* lstSarch;
-    QListWidget* lstPass;
+    ResultList* lstSarch;
+    ResultList* lstPass;
     QLabel* lblChordHit;
     QLabel* lblTensionHit;
     QCheckBox* chkHighSpeed; // ticked: the chord window is not stepped through the chords
@@ -95,7 +103,7 @@ private:
     std::uint16_t notes_ = 0; // the pitch classes it searched for
     bool searched_ = false; // a search has listed its hits since the last Clear
     bool refilter_ = false; // the scale changed while a search ran
-    QListWidget* lastList_ = nullptr; // the list whose item was chosen last
+    ResultList* lastList_ = nullptr; // the list whose item was chosen last
     std::vector<theory::ChordHit> hits_; // the hits a running search lists
     std::size_t listed_ = 0; // hits already listed
     int step_ = 0;
