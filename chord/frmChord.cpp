@@ -315,7 +315,6 @@ void frmChord::SetBusy(bool busy)
     busy_ = busy;
     for (QWidget* control : std::initializer_list<QWidget*> { cmbKey, cmdOption, cmdSarch,
              cmdProgression, cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
-             cmdSetting, cmdPlay, cmbChordType, vsbRoot, vsbChordType })
         control->setEnabled(!busy);
     for (QPushButton* button : cmddiatonic)
         button->setEnabled(!busy);
