@@ -11,6 +11,7 @@
 #include "shell/wrwinpos.h"
 #include "theory/scales.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -121,8 +122,16 @@ void DialogSarch::CreateControls()
     lblWhy->setWordWrap(true);
     lblWhy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::PaintText(lblWhy, ui::kWhite);
-    for (ResultList* list : { lstSarch, lstPass })
+    for (ResultList* list : { lstSarch, lstPass }) {
         list->Explain([this](const QListWidgetItem* item) { return Why(item); });
+        auto* offer = new QAction(QStringLiteral("コード進行に加える"), list);
+        connect(offer, &QAction::triggered, this, [this, list] {
+            if (const QListWidgetItem* item = list->currentItem())
+                emit HitOffered({ ResultList::Root(item), ResultList::Type(item), {} });
+        });
+        list->addAction(offer);
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 void DialogSarch::Load()
@@ -234,6 +243,7 @@ std::uint16_t DialogSarch::BoxNotes() const
 
 void DialogSarch::BoxesChanged()
 {
+    heldBass_.reset(); // a box changed by hand
     if (!searched_ || Searching())
         return;
     notes_ = BoxNotes();
@@ -274,6 +284,7 @@ void DialogSarch::SearchHeld(const std::vector<theory::PitchClass>& notes)
     held_ = true;
     SearchChords();
     held_ = false;
+    heldBass_ = notes.front();
 }
 
 void DialogSarch::SearchChords()
@@ -452,8 +463,8 @@ QString DialogSarch::Why(const QListWidgetItem* item)
     std::array<std::string, theory::kMatrixSlots> names;
     for (int s = 0; s < theory::kMatrixSlots; ++s)
         names[static_cast<std::size_t>(s)] = Utf8(chord->IntervalName(s));
-    return ui::Utf8(theory::ExplainHit(
-        ResultList::Root(item), ResultList::Type(item), notes_, chord->Spelling(), names));
+    return ui::Utf8(theory::ExplainHit(ResultList::Root(item), ResultList::Type(item), notes_,
+        chord->Spelling(), names, heldBass_));
 }
 
 void DialogSarch::ShowWhy(const QListWidgetItem* item) { lblWhy->setText(Why(item)); }

@@ -4,11 +4,13 @@
 
 #include "shell/toolwindow.h"
 #include "theory/chordmatch.h"
+#include "theory/progression.h"
 
 #include <QPointer>
 #include <QTimer>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -39,6 +41,10 @@ public:
     // most five) in the chord window's spelling, and the lists follow at once, as with NoRefresh
     // ticked, whatever its box says; a running search gives way.
     void SearchHeld(const std::vector<theory::PitchClass>& notes);
+
+signals:
+    // A hit offered to the progression from its list's context menu.
+    void HitOffered(const theory::SongChord& chord);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +115,8 @@ private:
     int step_ = 0;
     QTimer stepper_;
     bool held_ = false; // the search runs for notes held on a MIDI keyboard
+    // The lowest held note while the boxes hold what the keys held: the hits are named over it.
+    std::optional<theory::PitchClass> heldBass_;
     QTimer shaker_;
     int jolts_ = 0;
     QPoint home_;
