@@ -9,11 +9,15 @@
 //   press_to_sound read FILE T...       for clicks at times T: the delay to the first sample of
 //                                       sound, and the gaps (5 ms of silence) in the second that
 //                                       the chord rings after it
+// A read's time bounds its samples from above, so the delays can only come out too long, by at
+// most what the monitor needs to hand a sample over at its quickest.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -91,10 +95,19 @@ int Read(const char* file, int count, char** clicks)
             blocks.push_back(block);
         std::fclose(in);
     }
-    // A sample's time: its read's, less the samples read after it and the recording's latency.
+    // A sample's time, on the recording's own clock laid over the monotonic one: every read
+    // returns after its last sample was there, so the line of one sample per 1/44100 s that
+    // touches the earliest reads from below is when each sample was there at the latest. The
+    // line is drawn through the reads of the second around the sample, so that a pause in the
+    // recording or the two clocks' drift cannot move it.
     const auto at = [&blocks](std::size_t b, int i) {
-        return blocks[b].readNs - blocks[b].latencyNs
-            - std::int64_t(kBlock - i) * 1000000000 / kRate;
+        std::int64_t offset = INT64_MAX;
+        for (std::size_t r = b > 100 ? b - 100 : 0; r < std::min(blocks.size(), b + 100); ++r) {
+            offset = std::min(offset,
+                blocks[r].readNs
+                    - (std::int64_t(r) - std::int64_t(b)) * kBlock * 1000000000 / kRate);
+        }
+        return offset - std::int64_t(kBlock - i) * 1000000000 / kRate;
     };
     const auto silent = [&blocks](std::size_t b) {
         double sum = 0;
@@ -107,9 +120,11 @@ int Read(const char* file, int count, char** clicks)
         std::size_t b = 0;
         int i = 0;
         bool found = false;
+        // The phrase before has died away: the first loud sample read after the click is the
+        // onset.
         for (; b < blocks.size() && !found; ++b) {
-            for (i = 0; i < kBlock && !found; ++i)
-                found = at(b, i) >= click && std::abs(blocks[b].samples[i]) > 300;
+            for (i = 0; i < kBlock && !found && blocks[b].readNs >= click; ++i)
+                found = std::abs(blocks[b].samples[i]) > 300;
         }
         if (!found) {
             std::printf("press %d: no sound\n", c + 1);
@@ -121,8 +136,9 @@ int Read(const char* file, int count, char** clicks)
         int gaps = 0;
         for (std::size_t g = b + 1; g < blocks.size() && g < b + 190; ++g)
             gaps += silent(g);
-        std::printf("press %d: %.1f ms to sound (recording's latency %.1f ms), %d gaps\n", c + 1,
-            double(at(b, i) - click) / 1e6, double(blocks[b].latencyNs) / 1e6, gaps);
+        std::printf("press %d: %.1f ms to sound, %d gaps (the recording reports its latency as "
+                    "%.1f ms)\n",
+            c + 1, double(at(b, i) - click) / 1e6, gaps, double(blocks[b].latencyNs) / 1e6);
     }
     return 0;
 }

@@ -1,9 +1,9 @@
 #include "sound/pulseout.h"
 
 #include <pulse/pulseaudio.h>
+#include <pulse/rtclock.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace sound {
 
@@ -29,6 +29,8 @@ namespace {
         static void Write(pa_stream* stream, std::size_t bytes, void* self);
         static void Underflow(pa_stream* stream, void* self);
         static void Granted(pa_stream* stream, int success, void* self);
+        // A buffer half as long again from now on, up to the longest.
+        void Raise();
         // What the server granted, as the latency in force.
         void TellLatency();
         pa_buffer_attr Asked() const;
@@ -40,6 +42,9 @@ namespace {
         pa_context* context_ = nullptr;
         pa_stream* stream_ = nullptr;
         int bufferMs_ = kFirstMs;
+        pa_usec_t grantedUs_ = 0;
+        pa_usec_t lastWrite_ = 0; // when the server last asked for sound
+        bool raising_ = false; // a longer buffer asked for and not yet granted
         bool running_ = false; // ready once; a failure after that is a loss
     };
 
@@ -152,6 +157,13 @@ namespace {
     void Stream::Write(pa_stream* stream, std::size_t bytes, void* self)
     {
         auto* out = static_cast<Stream*>(self);
+        // A request that comes after three quarters of the buffer went by without one nearly
+        // ran out: raise the buffer before the machine's next hiccup is heard as a gap.
+        const pa_usec_t now = pa_rtclock_now();
+        if (!out->raising_ && out->grantedUs_ && out->lastWrite_
+            && now - out->lastWrite_ > out->grantedUs_ * 3 / 4)
+            out->Raise();
+        out->lastWrite_ = now;
         while (bytes > 0) {
             void* data = nullptr;
             std::size_t size = bytes;
@@ -169,30 +181,37 @@ namespace {
         }
     }
 
-    // The server ran out of sound: a buffer twice as long from now on, up to the longest.
-    void Stream::Underflow(pa_stream* stream, void* self)
+    // The server ran out of sound.
+    void Stream::Underflow(pa_stream*, void* self) { static_cast<Stream*>(self)->Raise(); }
+
+    void Stream::Raise()
     {
-        auto* out = static_cast<Stream*>(self);
-        if (out->bufferMs_ >= kLongestMs)
+        if (raising_ || bufferMs_ >= kLongestMs)
             return;
-        out->bufferMs_ = std::min(out->bufferMs_ * 2, kLongestMs);
-        const pa_buffer_attr attr = out->Asked();
-        if (pa_operation* operation = pa_stream_set_buffer_attr(stream, &attr, Granted, out))
+        bufferMs_ = std::min(bufferMs_ * 3 / 2, kLongestMs);
+        const pa_buffer_attr attr = Asked();
+        if (pa_operation* operation = pa_stream_set_buffer_attr(stream_, &attr, Granted, this)) {
+            raising_ = true;
             pa_operation_unref(operation);
+        }
     }
 
     void Stream::Granted(pa_stream*, int success, void* self)
     {
+        auto* out = static_cast<Stream*>(self);
+        out->raising_ = false;
         if (success)
-            static_cast<Stream*>(self)->TellLatency();
+            out->TellLatency();
     }
 
     void Stream::TellLatency()
     {
         const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream_);
-        if (attr && events_.latency)
-            events_.latency(
-                static_cast<int>(pa_bytes_to_usec(attr->tlength, &spec_) / PA_USEC_PER_MSEC));
+        if (!attr)
+            return;
+        grantedUs_ = pa_bytes_to_usec(attr->tlength, &spec_);
+        if (events_.latency)
+            events_.latency(static_cast<int>(grantedUs_ / PA_USEC_PER_MSEC));
     }
 
 } // namespace

@@ -138,9 +138,15 @@ start_pulse() {
 start_pipewire() {
     export HOME=$work/home PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
     mkdir -p "$HOME"
-    pipewire >"$work/pulse.log" 2>&1 &
+    # WirePlumber, which links streams to sinks, wants a session bus.
+    dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+        >"$work/pulse.log" 2>&1 &
     pulse=$!
     trap 'kill $pulse 2>/dev/null || true; cleanup' EXIT
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
+    pipewire >>"$work/pulse.log" 2>&1 &
+    pulse="$pulse $!"
     for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
     wireplumber >>"$work/pulse.log" 2>&1 &
     pulse="$pulse $!"
