@@ -1,7 +1,6 @@
 #include "sound/pulseout.h"
 
 #include <pulse/pulseaudio.h>
-#include <pulse/rtclock.h>
 
 #include <algorithm>
 
@@ -42,8 +41,8 @@ namespace {
         pa_context* context_ = nullptr;
         pa_stream* stream_ = nullptr;
         int bufferMs_ = kFirstMs;
-        pa_usec_t grantedUs_ = 0;
-        pa_usec_t lastWrite_ = 0; // when the server last asked for sound
+        std::size_t tlength_ = 0; // the buffer's length in bytes, as granted
+        bool started_ = false; // the buffer was filled once at its length
         bool raising_ = false; // a longer buffer asked for and not yet granted
         bool running_ = false; // ready once; a failure after that is a loss
     };
@@ -157,13 +156,11 @@ namespace {
     void Stream::Write(pa_stream* stream, std::size_t bytes, void* self)
     {
         auto* out = static_cast<Stream*>(self);
-        // A request that comes after three quarters of the buffer went by without one nearly
-        // ran out: raise the buffer before the machine's next hiccup is heard as a gap.
-        const pa_usec_t now = pa_rtclock_now();
-        if (!out->raising_ && out->grantedUs_ && out->lastWrite_
-            && now - out->lastWrite_ > out->grantedUs_ * 3 / 4)
+        // The server asks for what its buffer misses: asked for three quarters of it, the
+        // buffer nearly ran out. Raise it before the machine's next hiccup is heard as a gap.
+        if (!out->raising_ && out->started_ && bytes * 4 > out->tlength_ * 3)
             out->Raise();
-        out->lastWrite_ = now;
+        out->started_ = true;
         while (bytes > 0) {
             void* data = nullptr;
             std::size_t size = bytes;
@@ -200,6 +197,7 @@ namespace {
     {
         auto* out = static_cast<Stream*>(self);
         out->raising_ = false;
+        out->started_ = false; // the next request is for the longer buffer
         if (success)
             out->TellLatency();
     }
@@ -209,9 +207,10 @@ namespace {
         const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream_);
         if (!attr)
             return;
-        grantedUs_ = pa_bytes_to_usec(attr->tlength, &spec_);
+        tlength_ = attr->tlength;
         if (events_.latency)
-            events_.latency(static_cast<int>(grantedUs_ / PA_USEC_PER_MSEC));
+            events_.latency(
+                static_cast<int>(pa_bytes_to_usec(attr->tlength, &spec_) / PA_USEC_PER_MSEC));
     }
 
 } // namespace

@@ -1,8 +1,8 @@
 // A playback stream on the desktop's sound server (PulseAudio, or PipeWire's Pulse service) that
 // renders on the server's request, in the blocks it asks for, instead of a whole period ahead:
 // a press waits for the stream's short buffer only. The buffer starts short and grows by half at
-// every underrun, or when the server's requests come so late that one nearly happened, and keeps
-// its length for the rest of the session. No Qt.
+// every underrun, or when the server asks for so much that one nearly happened, and keeps its
+// length for the rest of the session. No Qt.
 #pragma once
 
 #include <functional>
