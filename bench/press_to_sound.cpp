@@ -3,6 +3,9 @@
 //   press_to_sound record SOURCE FILE   records SOURCE (a null sink's monitor) until killed: per
 //                                       read of 5 ms, the time the read returned, the recording's
 //                                       own latency the server reports, and the samples
+//   press_to_sound record-jack FILE     the same from a running JACK server: its input port
+//                                       "press_to_sound:in", each sample stamped with its cycle's
+//                                       time, until SIGTERM
 //   press_to_sound click                clicks the left button through XTest where the pointer
 //                                       is; prints the times before sending and once the X
 //                                       server has it (nanoseconds)
@@ -13,17 +16,21 @@
 // most what the monitor needs to hand a sample over at its quickest.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <jack/jack.h>
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -67,6 +74,72 @@ int Record(const char* source, const char* file)
         std::fwrite(&block, sizeof block, 1, out);
         std::fflush(out);
     }
+    return 0;
+}
+
+// What the JACK recorder keeps, filled on JACK's thread: room for ten minutes.
+struct Tape {
+    jack_client_t* client = nullptr;
+    jack_port_t* port = nullptr;
+    std::int64_t jackToMonotonicNs = 0;
+    std::vector<Block> blocks = std::vector<Block>(10 * 60 * 200);
+    std::atomic<std::size_t> filled { 0 }; // whole blocks
+    std::size_t sample = 0; // within the block being filled
+};
+
+std::atomic<bool> stop { false };
+
+int RecordJack(const char* file)
+{
+    static Tape tape;
+    tape.client = jack_client_open("press_to_sound", JackNoStartServer, nullptr);
+    if (!tape.client || jack_get_sample_rate(tape.client) != kRate) {
+        std::fputs("record-jack: no JACK server at 44100 Hz\n", stderr);
+        return 1;
+    }
+    tape.port = jack_port_register(tape.client, "in", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+    tape.jackToMonotonicNs = Now() - std::int64_t(jack_get_time()) * 1000;
+    jack_set_process_callback(
+        tape.client,
+        [](jack_nframes_t frames, void*) {
+            const auto* in = static_cast<const float*>(jack_port_get_buffer(tape.port, frames));
+            const jack_nframes_t first = jack_last_frame_time(tape.client);
+            for (jack_nframes_t f = 0; f < frames; ++f) {
+                const std::size_t b = tape.filled;
+                if (b == tape.blocks.size())
+                    return 0;
+                Block& block = tape.blocks[b];
+                block.samples[tape.sample]
+                    = static_cast<std::int16_t>(std::clamp(in[f], -1.f, 1.f) * 32767);
+                if (++tape.sample == kBlock) {
+                    // As a read would return: once the block's last sample is there.
+                    block.readNs
+                        = std::int64_t(jack_frames_to_time(tape.client, first + f + 1)) * 1000
+                        + tape.jackToMonotonicNs;
+                    block.latencyNs = 0;
+                    tape.sample = 0;
+                    tape.filled = b + 1;
+                }
+            }
+            return 0;
+        },
+        nullptr);
+    std::signal(SIGTERM, [](int) { stop = true; });
+    if (jack_activate(tape.client) != 0)
+        return 1;
+    // The file says it runs once the first block is in.
+    std::FILE* out = std::fopen(file, "wb");
+    if (!out)
+        return 1;
+    std::size_t written = 0;
+    while (!stop) {
+        ::usleep(20000);
+        for (const std::size_t filled = tape.filled; written < filled; ++written)
+            std::fwrite(&tape.blocks[written], sizeof(Block), 1, out);
+        std::fflush(out);
+    }
+    jack_client_close(tape.client);
+    std::fclose(out);
     return 0;
 }
 
@@ -149,10 +222,14 @@ int main(int argc, char* argv[])
 {
     if (argc == 4 && !std::strcmp(argv[1], "record"))
         return Record(argv[2], argv[3]);
+    if (argc == 3 && !std::strcmp(argv[1], "record-jack"))
+        return RecordJack(argv[2]);
     if (argc == 2 && !std::strcmp(argv[1], "click"))
         return Click();
     if (argc >= 3 && !std::strcmp(argv[1], "read"))
         return Read(argv[2], argc - 3, argv + 3);
-    std::fputs("usage: press_to_sound record SOURCE FILE | click | read FILE TIMES...\n", stderr);
+    std::fputs("usage: press_to_sound record SOURCE FILE | record-jack FILE | click | read FILE "
+               "TIMES...\n",
+        stderr);
     return 2;
 }

@@ -120,6 +120,9 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
     // own cycles.
     fluid_settings_setint(synth->settings_, "audio.period-size", 1024);
     fluid_settings_setint(synth->settings_, "audio.periods", 2);
+    // Under JACK the program's ports are connected to the speakers, as a sound server would.
+    fluid_settings_setint(synth->settings_, "audio.jack.autoconnect", 1);
+    fluid_settings_setstr(synth->settings_, "audio.jack.id", "Rurized");
     synth->synth_ = new_fluid_synth(synth->settings_);
     synth->fontId_ = fluid_synth_sfload(synth->synth_, path.c_str(), 1);
     if (synth->fontId_ == FLUID_FAILED) {
