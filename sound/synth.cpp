@@ -115,9 +115,12 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
     auto synth = std::make_unique<FluidSynth>();
     synth->settings_ = new_fluid_settings();
     fluid_settings_setnum(synth->settings_, "synth.sample-rate", kSampleRate);
-    // Only ALSA's driver, the last resort, renders whole periods ahead: two of 1024 frames
-    // (46 ms). The desktop's sound server is fed on its own request (PulseOut) and JACK in its
-    // own cycles.
+    // FluidSynth's own PulseAudio driver renders a whole period, then blocks while the server
+    // takes it: a press waited a median 42 ms at 2048 frames (scripts/bench-sound), and 512
+    // frames broke up with both cores busy. The desktop's sound server is fed on its own
+    // request instead (PulseOut: 13 to 38 ms at idle, no gap when busy) and JACK in its own
+    // cycles (21 ms to the speakers at 256 frames). Only ALSA's driver, the last resort,
+    // renders periods ahead: two of 1024 frames (46 ms).
     fluid_settings_setint(synth->settings_, "audio.period-size", 1024);
     fluid_settings_setint(synth->settings_, "audio.periods", 2);
     // Under JACK the program's ports are connected to the speakers, as a sound server would.
