@@ -3,6 +3,8 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <pthread.h>
+#include <sched.h>
 
 namespace sound {
 
@@ -44,6 +46,7 @@ namespace {
         std::size_t tlength_ = 0; // the buffer's length in bytes, as granted
         bool started_ = false; // the buffer was filled once at its length
         bool raising_ = false; // a longer buffer asked for and not yet granted
+        bool prioritized_ = false; // real-time priority asked for the rendering thread
         bool running_ = false; // ready once; a failure after that is a loss
     };
 
@@ -156,6 +159,14 @@ namespace {
     void Stream::Write(pa_stream* stream, std::size_t bytes, void* self)
     {
         auto* out = static_cast<Stream*>(self);
+        // The thread that renders runs before other programs' work where the system allows it
+        // (root, or a limit for real-time priority such as the audio group's), as FluidSynth's
+        // own drivers do; elsewhere the growing buffer has to make up for it.
+        if (!out->prioritized_) {
+            out->prioritized_ = true;
+            const sched_param priority { .sched_priority = 60 };
+            pthread_setschedparam(pthread_self(), SCHED_FIFO, &priority);
+        }
         // The server asks for what its buffer misses: asked for three quarters of it, the
         // buffer nearly ran out. Raise it before the machine's next hiccup is heard as a gap.
         if (!out->raising_ && out->started_ && bytes * 4 > out->tlength_ * 3)
