@@ -53,13 +53,13 @@ std::int64_t Now()
 
 int Record(const char* source, const char* file)
 {
-    const pa_sample_spec spec { PA_SAMPLE_S16LE, kRate, 1 };
+    const pa_sample_spec format { PA_SAMPLE_S16LE, kRate, 1 };
     pa_buffer_attr attr {};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = sizeof Block::samples;
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "press_to_sound", PA_STREAM_RECORD, source,
-        "monitor", &spec, nullptr, &attr, &error);
+        "monitor", &format, nullptr, &attr, &error);
     if (!stream) {
         std::fprintf(stderr, "record: %s\n", pa_strerror(error));
         return 1;

@@ -16,7 +16,7 @@ namespace {
             : render_(std::move(render))
             , events_(std::move(events))
         {
-            spec_ = { PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2 };
+            format_ = { PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2 };
         }
         ~Stream() override;
         Stream(const Stream&) = delete;
@@ -38,7 +38,7 @@ namespace {
 
         Render render_;
         Events events_;
-        pa_sample_spec spec_ {};
+        pa_sample_spec format_ {};
         pa_threaded_mainloop* loop_ = nullptr;
         pa_context* context_ = nullptr;
         pa_stream* stream_ = nullptr;
@@ -55,7 +55,7 @@ namespace {
         pa_buffer_attr attr;
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.tlength
-            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs_ * PA_USEC_PER_MSEC, &spec_));
+            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs_ * PA_USEC_PER_MSEC, &format_));
         attr.prebuf = static_cast<std::uint32_t>(-1);
         attr.minreq = static_cast<std::uint32_t>(-1);
         attr.fragsize = static_cast<std::uint32_t>(-1);
@@ -86,7 +86,7 @@ namespace {
         if (ready) {
             pa_channel_map map;
             pa_channel_map_init_stereo(&map);
-            stream_ = pa_stream_new(context_, "Rurized", &spec_, &map);
+            stream_ = pa_stream_new(context_, "Rurized", &format_, &map);
             ready = stream_ != nullptr;
         }
         if (ready) {
@@ -177,13 +177,13 @@ namespace {
             std::size_t size = bytes;
             if (pa_stream_begin_write(stream, &data, &size) < 0 || !data)
                 return;
-            const std::size_t frames = std::min(size, bytes) / pa_frame_size(&out->spec_);
+            const std::size_t frames = std::min(size, bytes) / pa_frame_size(&out->format_);
             if (frames == 0) {
                 pa_stream_cancel_write(stream);
                 return;
             }
             out->render_(static_cast<float*>(data), static_cast<int>(frames));
-            const std::size_t written = frames * pa_frame_size(&out->spec_);
+            const std::size_t written = frames * pa_frame_size(&out->format_);
             pa_stream_write(stream, data, written, nullptr, 0, PA_SEEK_RELATIVE);
             bytes -= std::min(bytes, written);
         }
@@ -221,7 +221,7 @@ namespace {
         tlength_ = attr->tlength;
         if (events_.latency)
             events_.latency(
-                static_cast<int>(pa_bytes_to_usec(attr->tlength, &spec_) / PA_USEC_PER_MSEC));
+                static_cast<int>(pa_bytes_to_usec(attr->tlength, &format_) / PA_USEC_PER_MSEC));
     }
 
 } // namespace
