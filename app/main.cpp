@@ -1,5 +1,6 @@
 #include "app/playrouter.h"
 #include "app/windows.h"
+#include "engines/engines.h"
 #include "midi/MidiDialog.h"
 #include "midi/midi.h"
 #include "shell/fontconfig_warmup.h"
@@ -54,8 +55,8 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    Sound sound;
-    Midi midi;
+    Sound sound(engines::LoadSynth, QString::fromUtf8(engines::kSynthModule));
+    Midi midi(engines::OpenPorts);
     PlayRouter player(sound, midi);
     WindowRegistry registry;
     RegisterWindows(registry, player);

@@ -39,17 +39,28 @@ void ShowProgressionChord(WindowRegistry& registry, const theory::SongChord& son
         theory::ChordMarking(song.root, song.type, cells), true);
 }
 
+// A chord the chord window or the search offers goes to the end of the progression, which shows.
+void AddToProgression(WindowRegistry& registry, const theory::SongChord& offered)
+{
+    ShowWindow(registry, WindowId::Progression);
+    if (auto* progression = qobject_cast<frmProgression*>(registry.Loaded(WindowId::Progression)))
+        progression->Append(offered);
+}
+
 frmChord* NewChordWindow(WindowRegistry& registry, Player& player)
 {
     auto* chord = new frmChord(registry, player);
-    QObject::connect(
-        chord, &frmChord::ChordOffered, chord, [&registry](const theory::SongChord& offered) {
-            ShowWindow(registry, WindowId::Progression);
-            if (auto* progression
-                = qobject_cast<frmProgression*>(registry.Loaded(WindowId::Progression)))
-                progression->Append(offered);
-        });
+    QObject::connect(chord, &frmChord::ChordOffered, chord,
+        [&registry](const theory::SongChord& offered) { AddToProgression(registry, offered); });
     return chord;
+}
+
+DialogSarch* NewSearchDialog(WindowRegistry& registry)
+{
+    auto* search = new DialogSarch(registry);
+    QObject::connect(search, &DialogSarch::HitOffered, search,
+        [&registry](const theory::SongChord& offered) { AddToProgression(registry, offered); });
+    return search;
 }
 
 frmProgression* NewProgressionWindow(WindowRegistry& registry, Player& player)
@@ -195,7 +206,7 @@ void RegisterWindows(WindowRegistry& registry, Player& player)
     });
     registry.Register(
         WindowId::Chord, [&player](WindowRegistry& r) { return NewChordWindow(r, player); });
-    registry.Register(WindowId::Search, [](WindowRegistry& r) { return new DialogSarch(r); });
+    registry.Register(WindowId::Search, [](WindowRegistry& r) { return NewSearchDialog(r); });
     registry.Register(WindowId::Matrix,
         [](WindowRegistry& r) { return new DialogChord(r.TouchAs<frmChord>(WindowId::Chord)); });
     registry.Register(WindowId::Memo, [](WindowRegistry&) { return new frmMemo; });

@@ -91,14 +91,18 @@ frmChord::frmChord(WindowRegistry& registry, Player& player)
     CreateDiatonicArea();
 
     connect(vsbRoot, &QScrollBar::valueChanged, this, &frmChord::Hyouji);
-    KeepInStep(vsbChordType, cmbChordType, [this](int) { ShowChordType(); });
-    // The tension marks, a key's name for the root and a held chord's bass belong to the
-    // chord they were made for.
-    for (QScrollBar* bar : { vsbRoot, vsbChordType })
-        connect(bar, &QScrollBar::valueChanged, this, [this] {
-            if (!showing_)
-                ChordChangedByHand();
-        });
+    // The tension marks, a key's name for the root and a held chord's bass belong to the chord
+    // they were made for: a hand on the root or the chord type clears them, on the type's list
+    // too, which moves its bar silently.
+    const auto byHand = [this] {
+        if (!showing_)
+            ChordChangedByHand();
+    };
+    KeepInStep(vsbChordType, cmbChordType, [this, byHand](int) {
+        byHand();
+        ShowChordType();
+    });
+    connect(vsbRoot, &QScrollBar::valueChanged, this, byHand);
     connect(cmdOption, &SpellingButton::ModeChanged, this, [this] {
         ApplySpellingMode();
         Hyouji();

@@ -6,62 +6,53 @@
 #include <QDir>
 
 #include <dlfcn.h>
-#include <mutex>
 
 namespace engines {
 
 namespace {
 
-struct Module {
-    rurized_load_synth_t* loadSynth = nullptr;
-    rurized_open_ports_t* openPorts = nullptr;
-    std::string why;
-};
+    // A module's entry point, loaded once by whichever worker comes first and kept until the
+    // program ends; else why not.
+    template <class Entry> struct Module {
+        Entry* entry = nullptr;
+        std::string why;
 
-// Loaded once, by whichever worker comes first, and kept until the program ends.
-const Module& TheModule()
-{
-    static Module module;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const std::string path
-            = QDir(QCoreApplication::applicationDirPath()).filePath(kModule).toStdString();
-        void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle) {
-            const char* error = ::dlerror();
-            module.why = error ? error : path;
-            return;
+        Module(const char* file, const char* name)
+        {
+            const std::string path
+                = QDir(QCoreApplication::applicationDirPath()).filePath(file).toStdString();
+            void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (!handle) {
+                const char* error = ::dlerror();
+                why = error ? error : path;
+                return;
+            }
+            entry = reinterpret_cast<Entry*>(::dlsym(handle, name));
+            if (!entry)
+                why = path + ": not a module of this program";
         }
-        module.loadSynth
-            = reinterpret_cast<rurized_load_synth_t*>(::dlsym(handle, "rurized_load_synth"));
-        module.openPorts
-            = reinterpret_cast<rurized_open_ports_t*>(::dlsym(handle, "rurized_open_ports"));
-        if (!module.loadSynth || !module.openPorts)
-            module.why = path + ": not the engines module of this program";
-    });
-    return module;
-}
+    };
 
 } // namespace
 
 std::unique_ptr<sound::Synth> LoadSynth(const std::string& soundFont, sound::Trouble& why)
 {
-    const Module& module = TheModule();
-    if (!module.loadSynth) {
+    static const Module<rurized_load_synth_t> module(kSynthModule, "rurized_load_synth");
+    if (!module.entry) {
         why = sound::Trouble::NoEngine;
         return nullptr;
     }
-    return std::unique_ptr<sound::Synth>(module.loadSynth(soundFont, why));
+    return std::unique_ptr<sound::Synth>(module.entry(soundFont, why));
 }
 
 std::unique_ptr<midi::Ports> OpenPorts(std::string& why)
 {
-    const Module& module = TheModule();
-    if (!module.openPorts) {
+    static const Module<rurized_open_ports_t> module(kMidiModule, "rurized_open_ports");
+    if (!module.entry) {
         why = module.why;
         return nullptr;
     }
-    return std::unique_ptr<midi::Ports>(module.openPorts(why));
+    return std::unique_ptr<midi::Ports>(module.entry(why));
 }
 
 } // namespace engines

@@ -1,6 +1,7 @@
-// FluidSynth and RtMidi, with the many libraries they bring, live in one module beside the
-// program that is loaded on first use, on the worker that opens sound or MIDI: the launcher
-// never waits for them.
+// FluidSynth and RtMidi, with the many libraries each brings, live in two modules beside the
+// program, each loaded on first use by the worker of the service that needs it: the launcher
+// never waits for them, and sound switched off loads no synthesizer. The program hands these
+// loaders to its sound and MIDI services.
 #pragma once
 
 #include "midi/ports.h"
@@ -11,8 +12,9 @@
 
 namespace engines {
 
-// The module's file name, beside the program.
-inline constexpr const char* kModule = "librurized_engines.so";
+// The modules' file names, beside the program.
+inline constexpr const char* kSynthModule = "librurized_synth.so";
+inline constexpr const char* kMidiModule = "librurized_midi.so";
 
 // As sound::Synth::Load and midi::Ports::Open; when the module itself cannot load, why says so
 // (for the synthesizer, as Trouble::NoEngine).

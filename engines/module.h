@@ -1,4 +1,4 @@
-// The two entry points of the engines module, found by name once it is loaded.
+// The entry points of the two engine modules, found by name once a module is loaded.
 #pragma once
 
 #include "midi/ports.h"

@@ -1,5 +1,6 @@
 #include "memo/DrawingSurface.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,6 +9,7 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent); // the image covers every pixel
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
 }
 
 void DrawingSurface::Dot(QPointF at, const QColor& color)
@@ -26,6 +28,16 @@ void DrawingSurface::Clear()
     Fit();
     image_.fill(Qt::white);
     update();
+}
+
+void DrawingSurface::Text(QPointF at, const QString& text, const QColor& color)
+{
+    const QRectF bounds = fontMetrics().boundingRect(
+        QRectF(at, QSizeF(width(), height())).toAlignedRect(), Qt::AlignLeft | Qt::AlignTop, text);
+    Draw(bounds, color, [this, bounds, &text](QPainter& painter) {
+        painter.setFont(font());
+        painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
+    });
 }
 
 void DrawingSurface::Draw(
@@ -75,4 +87,24 @@ void DrawingSurface::mousePressEvent(QMouseEvent* event)
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event)
 {
     emit MouseMove(event->buttons(), event->position());
+}
+
+void DrawingSurface::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void DrawingSurface::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void DrawingSurface::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasText())
+        return;
+    Text(event->position(), event->mimeData()->text(), foreColor_);
+    event->acceptProposedAction();
 }

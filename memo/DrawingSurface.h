@@ -31,6 +31,10 @@ public:
     // Clears the whole sheet to its white background.
     void Clear();
 
+    // Writes the text in the pen colour and the surface's font, its first line's top left at
+    // the point.
+    void Text(QPointF at, const QString& text, const QColor& color);
+
     // The sheet, in the surface's coordinates; it is at least as large as the surface and only
     // grows, so what was drawn near an edge comes back when a shrunk window is enlarged again.
     const QImage& Image() const { return image_; }
@@ -46,6 +50,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Text dragged in (a chord-search hit, say) is written where it is dropped.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Fit();

@@ -6,6 +6,7 @@
 #include "shell/units.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -66,6 +67,40 @@ protected:
 
 private:
     QColor face_;
+};
+
+// The text face. A dropped text (a chord-search hit, say) goes in on a line of its own, so that
+// drops one after another do not run together; a paste goes in as it is.
+class TextFace final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void dropEvent(QDropEvent* event) override
+    {
+        dropping_ = true;
+        QPlainTextEdit::dropEvent(event);
+        dropping_ = false;
+    }
+
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (!dropping_ || !source->hasText()) {
+            QPlainTextEdit::insertFromMimeData(source);
+            return;
+        }
+        QTextCursor cursor = textCursor(); // where the text was dropped
+        QString text = source->text();
+        if (!cursor.atBlockStart())
+            text.prepend(QLatin1Char('\n'));
+        if (!cursor.atBlockEnd())
+            text.append(QLatin1Char('\n'));
+        cursor.insertText(text);
+        setTextCursor(cursor);
+    }
+
+private:
+    bool dropping_ = false;
 };
 
 QPushButton* MakeColourButton(QWidget* parent, const char* name, int left, std::uint32_t face)
@@ -151,7 +186,7 @@ void frmMemo::CreateTextFace()
 {
     if (txtWorkSpace)
         return;
-    txtWorkSpace = new QPlainTextEdit(this);
+    txtWorkSpace = new TextFace(this);
     ui::Place(txtWorkSpace, "txtWorkSpace", QRect(0, kWorkSpaceTop, 4020, 2865));
     QPalette paper = txtWorkSpace->palette();
     paper.setColor(QPalette::Base, Qt::white);

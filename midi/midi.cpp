@@ -1,6 +1,5 @@
 #include "midi/midi.h"
 
-#include "engines/engines.h"
 #include "settings/ini.h"
 
 #include <QMetaObject>
@@ -26,8 +25,9 @@ void WriteMidiSettings(const MidiSettings& settings)
     ini::WriteIni("Midi", "Input", settings.input);
 }
 
-Midi::Midi()
-    : settings_(ReadMidiSettings())
+Midi::Midi(midi::PortsOpener open)
+    : open_(std::move(open))
+    , settings_(ReadMidiSettings())
     , status_(QStringLiteral("MIDI を開いています…"))
 {
     timer_.setSingleShot(true);
@@ -54,7 +54,7 @@ void Midi::Start()
     opening_ = true;
     worker_ = std::thread([this, input = settings_.input] {
         std::string why;
-        std::shared_ptr<midi::Ports> ports = engines::OpenPorts(why);
+        std::shared_ptr<midi::Ports> ports = open_(why);
         if (ports && !input.empty())
             ports->ConnectInput(input);
         QMetaObject::invokeMethod(
@@ -68,7 +68,8 @@ void Midi::PortsOpened(std::shared_ptr<midi::Ports> ports, std::string why)
     opening_ = false;
     ports_ = std::move(ports);
     if (!ports_) {
-        status_ = QStringLiteral("MIDI が使えません：ALSA シーケンサーも JACK サーバーもありません（%1）")
+        status_ = QStringLiteral(
+            "MIDI が使えません：ALSA シーケンサーも JACK サーバーもありません（%1）")
                       .arg(QString::fromStdString(why));
         SetWhyUnavailable(status_);
         emit Opened();
@@ -161,7 +162,8 @@ void Midi::Silence()
         return;
     const auto status = static_cast<unsigned char>(settings_.channel - 1);
     for (int note : sounding_)
-        ports_->Send({ static_cast<unsigned char>(0x80 | status), static_cast<unsigned char>(note), 0 });
+        ports_->Send(
+            { static_cast<unsigned char>(0x80 | status), static_cast<unsigned char>(note), 0 });
     if (!sounding_.empty())
         ports_->Send({ static_cast<unsigned char>(0xB0 | status), 123, 0 }); // All Notes Off
     sounding_.clear();

@@ -28,7 +28,8 @@ class Midi : public Player {
     Q_OBJECT
 
 public:
-    Midi();
+    // open opens the ports, on the worker.
+    explicit Midi(midi::PortsOpener open);
     // Silences the output (note-offs for what still sounds, then All Notes Off) and closes.
     ~Midi() override;
 
@@ -62,6 +63,7 @@ private:
         int note;
     };
 
+    midi::PortsOpener open_;
     MidiSettings settings_;
     std::shared_ptr<midi::Ports> ports_;
     std::thread worker_;

@@ -14,7 +14,7 @@ class Ports {
 public:
     // Opens both ports; nullptr with the reason in why (in English, as the MIDI system gives it)
     // when neither the ALSA sequencer nor a JACK server is there. The program reaches this
-    // through engines::OpenPorts, which loads the library first.
+    // through the opener it hands to its MIDI service, which loads the library first.
     static std::unique_ptr<Ports> Open(std::string& why);
     virtual ~Ports() = default;
 
@@ -34,5 +34,8 @@ public:
 
     virtual void Send(const std::vector<unsigned char>& message) = 0;
 };
+
+// What the MIDI service opens its ports with, handed in from above.
+using PortsOpener = std::function<std::unique_ptr<Ports>(std::string& why)>;
 
 } // namespace midi

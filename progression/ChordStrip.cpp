@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QToolTip>
 
 namespace {
@@ -21,6 +22,33 @@ constexpr int kGap = 30;
 
 constexpr std::uint32_t kLightCyan = 0xFFFF80;
 constexpr std::uint32_t kEmptySlot = 0x202020;
+
+// The font made smaller, down to two thirds, until text fits width: "A7(♭9)" in one slot.
+QFont Fitted(QFont font, const QString& text, int width)
+{
+    const qreal size = font.pointSizeF();
+    for (qreal scale = 1.0; scale > 0.6; scale -= 0.1) {
+        font.setPointSizeF(size * scale);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
+// Text drawn centred in box in font made to fit; where even the smallest size is too wide, its
+// tensions go ("V7(♭9)/IIm" reads "V7/IIm"; the tooltip has it whole), then its end.
+void DrawFitted(QPainter& painter, const QRect& box, QFont font, QString text)
+{
+    const int width = box.width() - 2;
+    QFont fitted = Fitted(font, text, width);
+    if (QFontMetrics(fitted).horizontalAdvance(text) > width) {
+        text.remove(QRegularExpression(QStringLiteral("\\([^)]*\\)")));
+        fitted = Fitted(font, text, width);
+    }
+    painter.setFont(fitted);
+    painter.drawText(
+        box, Qt::AlignCenter, QFontMetrics(fitted).elidedText(text, Qt::ElideRight, width));
+}
 
 } // namespace
 
@@ -87,13 +115,10 @@ void ChordStrip::paintEvent(QPaintEvent*)
         // The slot's length as a bar along its foot: a quarter of the width a beat.
         painter.fillRect(
             QRect(box.left(), box.bottom() - 1, box.width() * slot.beats / 4, 2), slot.colour);
-        painter.setFont(name);
         painter.setPen(ui::Color(lit ? ui::kBlack : kLightCyan));
-        painter.drawText(box.adjusted(0, 1, 0, -box.height() / 2), Qt::AlignCenter, slot.name);
-        painter.setFont(numeral);
+        DrawFitted(painter, box.adjusted(0, 1, 0, -box.height() / 2), name, slot.name);
         painter.setPen(lit ? ui::Color(ui::kBlack) : slot.colour);
-        painter.drawText(
-            box.adjusted(0, box.height() / 2 - 1, 0, -2), Qt::AlignCenter, slot.numeral);
+        DrawFitted(painter, box.adjusted(0, box.height() / 2 - 1, 0, -2), numeral, slot.numeral);
         if (i == selected_) {
             painter.setPen(QPen(ui::Color(ui::kWhite), 1));
             painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -160,10 +185,11 @@ bool ChordStrip::event(QEvent* event)
     const int index = SlotAt(help->pos());
     if (index < static_cast<int>(slots_.size()) && SlotRect(index).contains(help->pos())) {
         const StripSlot& slot = slots_[static_cast<std::size_t>(index)];
-        QToolTip::showText(help->globalPos(),
-            slot.function + (slot.function.isEmpty() ? "" : "\n")
-                + QStringLiteral("%1拍").arg(slot.beats),
-            this, SlotRect(index));
+        QStringList lines { slot.name + "  " + slot.numeral };
+        if (!slot.function.isEmpty())
+            lines << slot.function;
+        lines << QStringLiteral("%1拍").arg(slot.beats);
+        QToolTip::showText(help->globalPos(), lines.join('\n'), this, SlotRect(index));
     } else {
         QToolTip::hideText();
     }

@@ -2,16 +2,17 @@
 
 #include "chord/frmChord.h"
 #include "scale/frmScale.h"
+#include "search/ResultList.h"
 #include "settings/ini.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/registry.h"
 #include "shell/units.h"
-#include "theory/copytext.h"
+#include "shell/wrwinpos.h"
 #include "theory/scales.h"
 
+#include <QAction>
 #include <QCheckBox>
-#include <QDrag>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,71 +21,10 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QToolTip>
 
 #include <string>
 
 namespace {
-
-// Each list item carries its chord besides its text, and the line it copies.
-constexpr int kRootRole = Qt::UserRole;
-constexpr int kTypeRole = Qt::UserRole + 1;
-constexpr int kLineRole = Qt::UserRole + 2;
-
-// A result list whose items are dragged out as their lines of plain text, so that they can be
-// dropped on the memo pad or any other program; a drop never takes them out of the list.
-class HitListWidget final : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    QStringList mimeTypes() const override { return { QStringLiteral("text/plain") }; }
-
-    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
-    {
-        QStringList lines;
-        for (const QListWidgetItem* item : items)
-            lines << item->data(kLineRole).toString();
-        auto* mime = new QMimeData;
-        mime->setText(lines.join(QLatin1Char('\n')));
-        return mime;
-    }
-
-    void startDrag(Qt::DropActions) override
-    {
-        if (selectedItems().isEmpty())
-            return;
-        auto* drag = new QDrag(this);
-        drag->setMimeData(mimeData(selectedItems()));
-        drag->exec(Qt::CopyAction);
-    }
-};
-
-QListWidget* ResultList(QWidget* parent, const char* name, const QRect& twips)
-{
-    auto* list = new HitListWidget(parent);
-    list->setDragEnabled(true);
-    list->setDragDropMode(QAbstractItemView::DragOnly);
-    ui::Place(list, name, twips);
-    list->setFont(ui::GothicFont(9));
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, ui::Color(ui::kDarkGreen));
-    palette.setColor(QPalette::Text, ui::Color(ui::kBrightGreen));
-    list->setPalette(palette);
-    return list;
-}
-
-// Shortens a list to the whole rows its height holds, so no row shows cut in half. Measured when
-// the dialog first shows: measuring loads the list's face.
-void FitWholeRows(QListWidget* list)
-{
-    auto* probe = new QListWidgetItem(QStringLiteral("C"), list);
-    const int row = list->sizeHintForRow(list->row(probe));
-    delete probe;
-    const int frame = 2 * list->frameWidth();
-    if (row > 0)
-        list->resize(list->width(), std::max(1, (list->height() - frame) / row) * row + frame);
-}
 
 QLabel* Counter(QWidget* parent, const char* name, const QRect& twips)
 {
@@ -131,7 +71,7 @@ DialogSarch::DialogSarch(WindowRegistry& registry)
         });
     ui::OfferCopy(this, [this] {
         const QListWidgetItem* item = lastList_ ? lastList_->currentItem() : nullptr;
-        return item ? item->data(kLineRole).toString() : QString();
+        return item ? ResultList::Line(item) : QString();
     });
 
     Load();
@@ -159,8 +99,8 @@ void DialogSarch::CreateControls()
     cmdFreeSarch = new QPushButton(QStringLiteral("Start"), this);
     ui::Place(cmdFreeSarch, QStringLiteral("cmdFreeSarch"), QRect(2670, 60, 555, 300));
 
-    lstSarch = ResultList(this, "lstSarch", QRect(60, 420, 1380, 735));
-    lstPass = ResultList(this, "lstPass", QRect(1845, 420, 1380, 735));
+    lstSarch = new ResultList(this, "lstSarch", QRect(60, 420, 1380, 735));
+    lstPass = new ResultList(this, "lstPass", QRect(1845, 420, 1380, 735));
     // The counters stand under their lists, the NoRefresh box between them.
     lblChordHit = Counter(this, "lblChordHit", QRect(60, 1200, 630, 195));
     chkHighSpeed = new QCheckBox(this);
@@ -182,8 +122,16 @@ void DialogSarch::CreateControls()
     lblWhy->setWordWrap(true);
     lblWhy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::PaintText(lblWhy, ui::kWhite);
-    for (QListWidget* list : { lstSarch, lstPass })
-        list->viewport()->installEventFilter(this);
+    for (ResultList* list : { lstSarch, lstPass }) {
+        list->Explain([this](const QListWidgetItem* item) { return Why(item); });
+        auto* offer = new QAction(QStringLiteral("コード進行に加える"), list);
+        connect(offer, &QAction::triggered, this, [this, list] {
+            if (const QListWidgetItem* item = list->currentItem())
+                emit HitOffered({ ResultList::Root(item), ResultList::Type(item), {} });
+        });
+        list->addAction(offer);
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 void DialogSarch::Load()
@@ -196,8 +144,15 @@ void DialogSarch::Load()
                 : *state == 1                   ? Qt::Checked
                                                 : Qt::PartiallyChecked);
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+}
+
+void DialogSarch::PlaceBesideChord()
+{
+    const QWidget* chord = registry_.Loaded(WindowId::Chord);
+    if (chord && chord->isVisible())
+        PlaceBeside(this, chord);
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void DialogSarch::WriteSettings()
@@ -211,9 +166,11 @@ void DialogSarch::WriteSettings()
 void DialogSarch::showEvent(QShowEvent* event)
 {
     if (!rowsFitted_) {
-        FitWholeRows(lstSarch);
-        FitWholeRows(lstPass);
+        lstSarch->FitWholeRows();
+        lstPass->FitWholeRows();
         rowsFitted_ = true;
+        // From then on it stays where the user puts it, hidden and shown with the chord window.
+        PlaceBesideChord();
     }
     ToolWindow::showEvent(event);
 }
@@ -232,24 +189,16 @@ void DialogSarch::hideEvent(QHideEvent* event)
 
 bool DialogSarch::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip
-        && (watched == lstSarch->viewport() || watched == lstPass->viewport())) {
-        // Resting the pointer on a hit explains it, with the interval names of this moment.
-        auto* list = watched == lstSarch->viewport() ? lstSarch : lstPass;
-        const auto* help = static_cast<QHelpEvent*>(event);
-        if (const QListWidgetItem* item = list->itemAt(help->pos()))
-            QToolTip::showText(help->globalPos(), Why(item), list);
-        else
-            QToolTip::hideText();
-        return true;
-    }
     const auto box = std::find(lblSarch.begin(), lblSarch.end(), watched);
     if (box == lblSarch.end())
         return false;
     const int index = static_cast<int>(box - lblSarch.begin());
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        (*box)->setText({});
+        if (!(*box)->text().isEmpty()) {
+            (*box)->setText({});
+            BoxesChanged();
+        }
         return true;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -279,6 +228,31 @@ void DialogSarch::lblSarch_DragDrop(int box, const QString& note)
 {
     const std::string text = Utf8(note);
     lblSarch[static_cast<std::size_t>(box)]->setText(ui::Utf8(theory::Trimmed(text)));
+    BoxesChanged();
+}
+
+std::uint16_t DialogSarch::BoxNotes() const
+{
+    std::uint16_t notes = 0;
+    for (const QLabel* box : lblSarch) {
+        if (auto pc = theory::NotePitchClass(Utf8(box->text())))
+            notes |= static_cast<std::uint16_t>(1u << *pc);
+    }
+    return notes;
+}
+
+void DialogSarch::BoxesChanged()
+{
+    heldBass_.reset(); // a box changed by hand
+    if (!searched_ || Searching())
+        return;
+    notes_ = BoxNotes();
+    if (notes_ == 0) {
+        cmdCancel_Click();
+        return;
+    }
+    found_ = theory::SearchChords(notes_);
+    Relist();
 }
 
 void DialogSarch::cmdCancel_Click()
@@ -302,10 +276,12 @@ void DialogSarch::SearchHeld(const std::vector<theory::PitchClass>& notes)
         FinishSearch(false);
     const theory::SpellingMode mode = BoxSpelling();
     for (std::size_t i = 0; i < lblSarch.size(); ++i)
-        lblSarch[i]->setText(i < notes.size() ? ui::Utf8(theory::NoteName(mode, notes[i])) : QString());
+        lblSarch[i]->setText(
+            i < notes.size() ? ui::Utf8(theory::NoteName(mode, notes[i])) : QString());
     held_ = true;
     SearchChords();
     held_ = false;
+    heldBass_ = notes.front();
 }
 
 theory::SpellingMode DialogSarch::BoxSpelling()
@@ -322,6 +298,7 @@ bool DialogSarch::PutNote(theory::PitchClass note)
     if (box == lblSarch.end() || Searching())
         return false;
     (*box)->setText(ui::Utf8(theory::NoteName(BoxSpelling(), note)));
+    BoxesChanged(); // as a dropped note
     return true;
 }
 
@@ -329,11 +306,7 @@ void DialogSarch::SearchChords()
 {
     if (Searching())
         return;
-    std::uint16_t notes = 0;
-    for (const QLabel* box : lblSarch) {
-        if (auto pc = theory::NotePitchClass(Utf8(box->text())))
-            notes |= static_cast<std::uint16_t>(1u << *pc);
-    }
+    const std::uint16_t notes = BoxNotes();
     chord_ = registry_.TouchAs<frmChord>(WindowId::Chord);
     if (notes == 0 || !chord_)
         return;
@@ -388,13 +361,7 @@ void DialogSarch::Step()
 
 void DialogSarch::AddHit(const theory::ChordHit& hit)
 {
-    auto* item = new QListWidgetItem(
-        ui::Utf8(theory::ChordItemText(hit.root, hit.type, chord_->Spelling())));
-    item->setData(kRootRole, hit.root);
-    item->setData(kTypeRole, hit.type);
-    item->setData(
-        kLineRole, ui::Utf8(theory::ChordCopyText(hit.root, hit.type, chord_->Spelling())));
-    (hit.list == theory::HitList::Tension ? lstPass : lstSarch)->addItem(item);
+    (hit.list == theory::HitList::Tension ? lstPass : lstSarch)->Add(hit, chord_->Spelling());
 }
 
 void DialogSarch::FinishSearch(bool shake)
@@ -439,7 +406,7 @@ void DialogSarch::Shake()
 void DialogSarch::ShowResultChord(const QListWidgetItem* item)
 {
     if (auto* chord = registry_.TouchAs<frmChord>(WindowId::Chord)) {
-        chord->ShowChord(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt());
+        chord->ShowChord(ResultList::Root(item), ResultList::Type(item));
         emit HitShown(notes_);
     }
 }
@@ -513,8 +480,8 @@ QString DialogSarch::Why(const QListWidgetItem* item)
     std::array<std::string, theory::kMatrixSlots> names;
     for (int s = 0; s < theory::kMatrixSlots; ++s)
         names[static_cast<std::size_t>(s)] = Utf8(chord->IntervalName(s));
-    return ui::Utf8(theory::ExplainHit(item->data(kRootRole).toInt(), item->data(kTypeRole).toInt(),
-        notes_, chord->Spelling(), names));
+    return ui::Utf8(theory::ExplainHit(ResultList::Root(item), ResultList::Type(item), notes_,
+        chord->Spelling(), names, heldBass_));
 }
 
 void DialogSarch::ShowWhy(const QListWidgetItem* item) { lblWhy->setText(Why(item)); }

@@ -4,18 +4,20 @@
 
 #include "shell/toolwindow.h"
 #include "theory/chordmatch.h"
+#include "theory/progression.h"
 
 #include <QPointer>
 #include <QTimer>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class ResultList;
 class WindowRegistry;
 class frmChord;
 class frmScale;
@@ -40,11 +42,13 @@ public:
     // ticked, whatever its box says; a running search gives way.
     void SearchHeld(const std::vector<theory::PitchClass>& notes);
 
-    // Puts a note into the first empty box, in the chord window's spelling; false when every box
-    // holds one or a search is running.
+    // Puts a note into the first empty box, in the chord window's spelling, as a dropped note;
+    // false when every box holds one or a search is running.
     bool PutNote(theory::PitchClass note);
 
 signals:
+    // A hit offered to the progression from its list's context menu.
+    void HitOffered(const theory::SongChord& chord);
     // A click on a hit showed it in the chord window; searched holds the pitch classes looked for.
     void HitShown(std::uint16_t searched);
 
@@ -57,6 +61,9 @@ protected:
 private:
     void CreateControls();
     void Load();
+    // Opens beside the chord window, where it covers none of the cells dragged into its boxes,
+    // and wholly on the screen; in the screen's middle while the chord window is hidden.
+    void PlaceBesideChord();
 
     // The spelling the boxes take notes in: the chord window's table, else the mixed one.
     theory::SpellingMode BoxSpelling();
@@ -81,6 +88,11 @@ private:
     void lstSarch_Click();
     void lstPass_Click();
     void lblSarch_DragDrop(int box, const QString& note);
+    // The pitch classes the boxes hold, bit pc for pitch class pc.
+    std::uint16_t BoxNotes() const;
+    // Once a search has listed its hits, the lists follow the boxes at once, for the scale too,
+    // and leave the chord window as it is; with every box empty they go.
+    void BoxesChanged();
     void ShowResultChord(const QListWidgetItem* item);
     // A double click shows the hit and plays it.
     void PlayHit(QListWidgetItem* item);
@@ -88,8 +100,8 @@ private:
     QPushButton* cmdCancel; // "Clear"
     std::array<QLabel*, 5> lblSarch;
     QPushButton* cmdFreeSarch; // "Start"
-    QListWidget* lstSarch;
-    QListWidget* lstPass;
+    ResultList* lstSarch;
+    ResultList* lstPass;
     QLabel* lblChordHit;
     QLabel* lblTensionHit;
     QCheckBox* chkHighSpeed; // ticked: the chord window is not stepped through the chords
@@ -105,12 +117,14 @@ private:
     std::uint16_t notes_ = 0; // the pitch classes it searched for
     bool searched_ = false; // a search has listed its hits since the last Clear
     bool refilter_ = false; // the scale changed while a search ran
-    QListWidget* lastList_ = nullptr; // the list whose item was chosen last
+    ResultList* lastList_ = nullptr; // the list whose item was chosen last
     std::vector<theory::ChordHit> hits_; // the hits a running search lists
     std::size_t listed_ = 0; // hits already listed
     int step_ = 0;
     QTimer stepper_;
     bool held_ = false; // the search runs for notes held on a MIDI keyboard
+    // The lowest held note while the boxes hold what the keys held: the hits are named over it.
+    std::optional<theory::PitchClass> heldBass_;
     QTimer shaker_;
     int jolts_ = 0;
     QPoint home_;

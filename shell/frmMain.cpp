@@ -43,11 +43,13 @@ frmMain::frmMain(WindowRegistry& registry)
 
 void frmMain::CreateButtons()
 {
-    // Left to right as they stand; the tab order below puts the reference book last.
+    // Left to right as they stand; the tab order below puts the reference book last. The two
+    // made-up names say in a few words, as the help does, what their windows are.
     const LauncherButton buttons[] = {
         { &frmMain::cmdScale, "cmdScale", "scale", "ScaleView", &frmMain::cmdScale_Click },
-        { &frmMain::cmdKey, "cmdKey", "key", "RavAvud", &frmMain::cmdKey_Click },
-        { &frmMain::cmdChord, "cmdChord", "chord", "VozuvIver", &frmMain::cmdChord_Click },
+        { &frmMain::cmdKey, "cmdKey", "key", "RavAvud（調号と近親調）", &frmMain::cmdKey_Click },
+        { &frmMain::cmdChord, "cmdChord", "chord", "VozuvIver（コード表）",
+            &frmMain::cmdChord_Click },
         { &frmMain::cmdDialog, "cmdDialog", "reference", "ReferenceBook",
             &frmMain::cmdDialog_Click },
         { &frmMain::cmdMemo, "cmdMemo", "memo", "MemoPad", &frmMain::cmdMemo_Click },

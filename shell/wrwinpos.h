@@ -14,3 +14,8 @@ void ReadWinPos(std::string_view section, QWidget* window, std::int32_t& top, st
 
 // Writes the window's current "Top", then "Left", as whole twips.
 void WriteWinPos(std::string_view section, QWidget* window);
+
+// Moves a window that has not shown yet beside another, shown: to its right, else left, below
+// or above, sliding along that side to stay on the other's screen; on a screen too small for
+// any, where it covers the least of the other.
+void PlaceBeside(QWidget* window, const QWidget* other);

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -37,6 +38,8 @@ SoundDialog::SoundDialog(Sound& sound, QWidget* parent)
     txtSoundFont = Named(new QLineEdit(this), "txtSoundFont");
     txtSoundFont->setPlaceholderText(QString::fromUtf8(sound::kDefaultSoundFont));
     cmdBrowse = Named(new QPushButton(QStringLiteral("参照…"), this), "cmdBrowse");
+    lblStatus = Named(new QLabel(this), "lblStatus");
+    lblStatus->setWordWrap(true);
     cmdSample = Named(new QPushButton(QStringLiteral("試聴"), this), "cmdSample");
     cmdClose = Named(new QPushButton(QStringLiteral("閉じる"), this), "cmdClose");
 
@@ -52,6 +55,7 @@ SoundDialog::SoundDialog(Sound& sound, QWidget* parent)
     form->addRow(QStringLiteral("音色"), cmbProgram);
     form->addRow(QStringLiteral("音量"), sldVolume);
     form->addRow(QStringLiteral("SoundFont"), fontRow);
+    form->addRow(lblStatus);
     form->addRow(buttons);
 
     const SoundSettings& settings = sound_.Settings();
@@ -59,8 +63,11 @@ SoundDialog::SoundDialog(Sound& sound, QWidget* parent)
     sldVolume->setValue(settings.volume);
     txtSoundFont->setText(QString::fromStdString(settings.soundFont));
     ListInstruments();
+    ShowStatus();
 
     connect(&sound_, &Sound::Loaded, this, &SoundDialog::ListInstruments);
+    connect(&sound_, &Sound::AvailabilityChanged, this, &SoundDialog::ShowStatus);
+    connect(&sound_, &Sound::LatencyChanged, this, &SoundDialog::ShowStatus);
     connect(chkOn, &QCheckBox::toggled, this, &SoundDialog::Apply);
     connect(cmbProgram, &QComboBox::activated, this, [this] {
         Apply();
@@ -82,9 +89,19 @@ void SoundDialog::ListInstruments()
     cmbProgram->clear();
     for (int program = 0; program < 128; ++program) {
         const QString name = program < names.size() ? names[program] : QString();
-        cmbProgram->addItem(QStringLiteral("%1 %2").arg(program + 1, 3, 10, QLatin1Char('0')).arg(name));
+        cmbProgram->addItem(
+            QStringLiteral("%1 %2").arg(program + 1, 3, 10, QLatin1Char('0')).arg(name));
     }
     cmbProgram->setCurrentIndex(sound_.Settings().program);
+}
+
+void SoundDialog::ShowStatus()
+{
+    const QString why = sound_.WhyUnavailable();
+    const int ms = sound_.LatencyMs();
+    lblStatus->setText(!why.isEmpty() ? why
+            : ms > 0                  ? QStringLiteral("遅延 %1 ms").arg(ms)
+                                      : QString());
 }
 
 void SoundDialog::Apply()

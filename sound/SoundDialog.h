@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -22,6 +23,8 @@ public:
 
 private:
     void ListInstruments();
+    // Why no sound comes, as the play buttons say it; else the latency in force.
+    void ShowStatus();
     void Apply();
     void cmdBrowse_Click();
     void cmdSample_Click();
@@ -31,6 +34,7 @@ private:
     QSlider* sldVolume;
     QLineEdit* txtSoundFont;
     QPushButton* cmdBrowse;
+    QLabel* lblStatus;
     QPushButton* cmdSample;
     QPushButton* cmdClose;
 

@@ -1,6 +1,5 @@
 #include "sound/sound.h"
 
-#include "engines/engines.h"
 #include "settings/ini.h"
 
 #include <QMetaObject>
@@ -28,8 +27,10 @@ void WriteSoundSettings(const SoundSettings& settings)
     ini::WriteIni("Sound", "SoundFont", settings.soundFont);
 }
 
-Sound::Sound()
-    : settings_(ReadSoundSettings())
+Sound::Sound(sound::SynthLoader load, QString engine)
+    : load_(std::move(load))
+    , engine_(std::move(engine))
+    , settings_(ReadSoundSettings())
 {
     ShowTrouble(sound::Trouble::None);
 }
@@ -38,8 +39,10 @@ Sound::~Sound()
 {
     if (worker_.joinable())
         worker_.join();
-    if (synth_)
+    if (synth_) {
         synth_->OnOutputError(nullptr);
+        synth_->OnLatencyChanged(nullptr);
+    }
 }
 
 void Sound::Start()
@@ -68,8 +71,10 @@ void Sound::Apply(const SoundSettings& settings)
         reload_ = reload_ || otherFont;
         return;
     }
-    if (otherFont || !settings_.on)
+    if (otherFont || !settings_.on) {
         synth_.reset();
+        FollowLatency();
+    }
     ShowTrouble(sound::Trouble::None);
     if (settings_.on && !synth_)
         Prepare();
@@ -95,10 +100,8 @@ void Sound::Prepare()
         worker_.join();
     worker_ = std::thread([this, synth = synth_, soundFont = settings_.soundFont]() mutable {
         sound::Trouble trouble = sound::Trouble::None;
-        if (!synth) {
-            std::unique_ptr<sound::Synth> loaded = engines::LoadSynth(soundFont, trouble);
-            synth = std::move(loaded);
-        }
+        if (!synth)
+            synth = load_(soundFont, trouble);
         if (synth && !synth->Connect())
             trouble = sound::Trouble::NoOutput;
         QMetaObject::invokeMethod(
@@ -127,17 +130,32 @@ void Sound::Prepared(std::shared_ptr<sound::Synth> synth, sound::Trouble trouble
                     if (synth_ && !working_) {
                         synth_->Disconnect();
                         ShowTrouble(sound::Trouble::OutputLost);
+                        FollowLatency();
                     }
                 },
                 Qt::QueuedConnection);
         });
+        // On the output's own thread: it grew its buffer after running out of sound.
+        synth_->OnLatencyChanged([this] {
+            QMetaObject::invokeMethod(this, &Sound::FollowLatency, Qt::QueuedConnection);
+        });
     }
+    FollowLatency();
     Tune();
     ShowTrouble(trouble);
     if (pending_ && synth_ && synth_->Connected())
         synth_->Play(*pending_);
     pending_.reset();
     emit Loaded();
+}
+
+void Sound::FollowLatency()
+{
+    const int ms = synth_ && !working_ ? synth_->LatencyMs() : 0;
+    if (ms == latencyMs_)
+        return;
+    latencyMs_ = ms;
+    emit LatencyChanged();
 }
 
 void Sound::Tune()
@@ -153,26 +171,27 @@ void Sound::ShowTrouble(sound::Trouble trouble)
     using sound::Trouble;
     if (!settings_.on)
         trouble = Trouble::SwitchedOff;
-    const QString font = settings_.soundFont.empty()
-        ? QString::fromUtf8(sound::kDefaultSoundFont)
-        : QString::fromStdString(settings_.soundFont);
+    const QString font = settings_.soundFont.empty() ? QString::fromUtf8(sound::kDefaultSoundFont)
+                                                     : QString::fromStdString(settings_.soundFont);
     switch (trouble) {
     case Trouble::None:
         SetWhyUnavailable({});
         break;
     case Trouble::NoEngine:
-        SetWhyUnavailable(QStringLiteral("音が出ません：音源のライブラリ（%1）を読み込めません")
-                              .arg(QString::fromUtf8(engines::kModule)));
+        SetWhyUnavailable(
+            QStringLiteral("音が出ません：音源のライブラリ（%1）を読み込めません").arg(engine_));
         break;
     case Trouble::NoSoundFont:
-        SetWhyUnavailable(QStringLiteral("音が出ません：SoundFont が見つかりません（%1）").arg(font));
+        SetWhyUnavailable(
+            QStringLiteral("音が出ません：SoundFont が見つかりません（%1）").arg(font));
         break;
     case Trouble::BadSoundFont:
-        SetWhyUnavailable(QStringLiteral("音が出ません：SoundFont として読めません（%1）").arg(font));
+        SetWhyUnavailable(
+            QStringLiteral("音が出ません：SoundFont として読めません（%1）").arg(font));
         break;
     case Trouble::NoOutput:
-        SetWhyUnavailable(QStringLiteral(
-            "音が出ません：音声サーバー（PulseAudio・ALSA・JACK）に接続できません。押すともう一度試します"));
+        SetWhyUnavailable(QStringLiteral("音が出ません：音声サーバー（PulseAudio・ALSA・JACK）に接"
+                                         "続できません。押すともう一度試します"));
         break;
     case Trouble::OutputLost:
         SetWhyUnavailable(QStringLiteral(

@@ -27,8 +27,9 @@ class Sound : public Player {
     Q_OBJECT
 
 public:
-    // Reads the settings; loads nothing yet.
-    Sound();
+    // Reads the settings; loads nothing yet. load loads the synthesizer, on the worker; engine
+    // names the library it loads, for the play buttons when that library will not load.
+    Sound(sound::SynthLoader load, QString engine);
     // Waits for a load under way, then closes the output.
     ~Sound() override;
 
@@ -44,9 +45,14 @@ public:
     // The SoundFont's instruments by program number, "" where it has none; empty until loaded.
     QStringList Instruments() const;
 
+    // The delay the output adds to a press now, in milliseconds; 0 while unconnected or where
+    // the output does not tell.
+    int LatencyMs() const { return latencyMs_; }
+
 signals:
     // The synthesizer has loaded, or failed to: Instruments() is now what it will be.
     void Loaded();
+    void LatencyChanged();
 
 private:
     // Starts the worker on whatever is missing, the SoundFont or the output.
@@ -56,7 +62,13 @@ private:
     // The instrument and volume of the settings, on the loaded synthesizer.
     void Tune();
 
+    // Takes the output's latency as it stands.
+    void FollowLatency();
+
+    sound::SynthLoader load_;
+    QString engine_;
     SoundSettings settings_;
+    int latencyMs_ = 0;
     // Shared with the worker while it loads or connects; only then does the worker touch it.
     std::shared_ptr<sound::Synth> synth_;
     std::thread worker_;

@@ -1,8 +1,12 @@
 #include "sound/synth.h"
 
+#include "sound/pulseout.h"
+
 #include <fluidsynth.h>
+#include <jack/jack.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <sys/stat.h>
@@ -11,78 +15,91 @@ namespace sound {
 
 namespace {
 
-// FluidSynth reports through one process-wide log. Errors go to the output's watcher; nothing
-// reaches the terminal, since every failure is told through the play buttons instead.
-struct Log {
-    std::mutex mutex;
-    std::function<void()> onOutputError;
-    bool connected = false;
-};
+    // FluidSynth reports through one process-wide log. Errors go to the output's watcher; nothing
+    // reaches the terminal, since every failure is told through the play buttons instead.
+    struct Log {
+        std::mutex mutex;
+        std::function<void()> onOutputError;
+        std::function<void()> onLatencyChanged;
+        bool connected = false;
+    };
 
-Log& TheLog()
-{
-    static Log log;
-    return log;
-}
-
-void Report(int level, const char*, void*)
-{
-    if (level > FLUID_ERR)
-        return;
-    Log& log = TheLog();
-    std::function<void()> call;
+    Log& TheLog()
     {
-        std::lock_guard lock(log.mutex);
-        if (log.connected)
-            call = log.onOutputError;
+        static Log log;
+        return log;
     }
-    if (call)
-        call();
-}
 
-void CaptureLog()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (int level : { FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG })
-            fluid_set_log_function(level, Report, nullptr);
-    });
-}
+    // Calls one of the log's watchers while an output is connected.
+    void Tell(std::function<void()> Log::*watcher)
+    {
+        Log& log = TheLog();
+        std::function<void()> call;
+        {
+            std::lock_guard lock(log.mutex);
+            if (log.connected)
+                call = log.*watcher;
+        }
+        if (call)
+            call();
+    }
 
-void SetConnected(bool connected)
-{
-    std::lock_guard lock(TheLog().mutex);
-    TheLog().connected = connected;
-}
+    void Report(int level, const char*, void*)
+    {
+        if (level <= FLUID_ERR)
+            Tell(&Log::onOutputError);
+    }
 
-constexpr int kChannel = 0;
-constexpr int kVelocity = 96;
+    void CaptureLog()
+    {
+        static std::once_flag once;
+        std::call_once(once, [] {
+            for (int level : { FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG })
+                fluid_set_log_function(level, Report, nullptr);
+            // The JACK library's own words, when no server runs, are no fault of the program.
+            jack_set_error_function([](const char*) {});
+            jack_set_info_function([](const char*) {});
+        });
+    }
 
-class FluidSynth final : public Synth {
-public:
-    FluidSynth() = default;
-    ~FluidSynth() override;
-    FluidSynth(const FluidSynth&) = delete;
-    FluidSynth& operator=(const FluidSynth&) = delete;
+    void SetConnected(bool connected)
+    {
+        std::lock_guard lock(TheLog().mutex);
+        TheLog().connected = connected;
+    }
 
-    bool Connect() override;
-    bool Connected() const override { return driver_ != nullptr; }
-    void Disconnect() override;
-    void OnOutputError(std::function<void()> call) override;
-    void SetProgram(int program) override;
-    void SetVolume(int volume) override;
-    void Play(const theory::Phrase& phrase) override;
-    void Silence() override;
-    void Render(float* left, float* right, int frames) override;
-    std::vector<std::string> Instruments() const override;
+    constexpr int kChannel = 0;
+    constexpr int kVelocity = 96;
 
-    fluid_settings_t* settings_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;
-    fluid_sequencer_t* sequencer_ = nullptr;
-    fluid_audio_driver_t* driver_ = nullptr;
-    fluid_seq_id_t destination_ = -1;
-    int fontId_ = -1;
-};
+    class FluidSynth final : public Synth {
+    public:
+        FluidSynth() = default;
+        ~FluidSynth() override;
+        FluidSynth(const FluidSynth&) = delete;
+        FluidSynth& operator=(const FluidSynth&) = delete;
+
+        bool Connect() override;
+        bool Connected() const override { return driver_ || pulse_; }
+        void Disconnect() override;
+        void OnOutputError(std::function<void()> call) override;
+        int LatencyMs() const override { return latencyMs_; }
+        void OnLatencyChanged(std::function<void()> call) override;
+        void SetProgram(int program) override;
+        void SetVolume(int volume) override;
+        void Play(const theory::Phrase& phrase) override;
+        void Silence() override;
+        void Render(float* left, float* right, int frames) override;
+        std::vector<std::string> Instruments() const override;
+
+        fluid_settings_t* settings_ = nullptr;
+        fluid_synth_t* synth_ = nullptr;
+        fluid_sequencer_t* sequencer_ = nullptr;
+        fluid_audio_driver_t* driver_ = nullptr;
+        std::unique_ptr<PulseOut> pulse_;
+        std::atomic<int> latencyMs_ = 0;
+        fluid_seq_id_t destination_ = -1;
+        int fontId_ = -1;
+    };
 
 } // namespace
 
@@ -90,7 +107,7 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
 {
     CaptureLog();
     const std::string path = soundFont.empty() ? kDefaultSoundFont : soundFont;
-    struct stat status {};
+    struct stat status { };
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
         why = Trouble::NoSoundFont;
         return nullptr;
@@ -98,11 +115,17 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
     auto synth = std::make_unique<FluidSynth>();
     synth->settings_ = new_fluid_settings();
     fluid_settings_setnum(synth->settings_, "synth.sample-rate", kSampleRate);
-    // Periods of 2048 frames: 512 (12 ms) dropped out while other programs kept both cores busy;
-    // 2048 keep the sound whole there. Measured end to end, the press-to-sound delay through
-    // PulseAudio hardly moves with the period (bench/README.md).
-    fluid_settings_setint(synth->settings_, "audio.period-size", 2048);
+    // FluidSynth's own PulseAudio driver renders a whole period, then blocks while the server
+    // takes it: a press waited a median 42 ms at 2048 frames (scripts/bench-sound), and 512
+    // frames broke up with both cores busy. The desktop's sound server is fed on its own
+    // request instead (PulseOut: 13 to 38 ms at idle, no gap when busy) and JACK in its own
+    // cycles (21 ms to the speakers at 256 frames). Only ALSA's driver, the last resort,
+    // renders periods ahead: two of 1024 frames (46 ms).
+    fluid_settings_setint(synth->settings_, "audio.period-size", 1024);
     fluid_settings_setint(synth->settings_, "audio.periods", 2);
+    // Under JACK the program's ports are connected to the speakers, as a sound server would.
+    fluid_settings_setint(synth->settings_, "audio.jack.autoconnect", 1);
+    fluid_settings_setstr(synth->settings_, "audio.jack.id", "Rurized");
     synth->synth_ = new_fluid_synth(synth->settings_);
     synth->fontId_ = fluid_synth_sfload(synth->synth_, path.c_str(), 1);
     if (synth->fontId_ == FLUID_FAILED) {
@@ -130,28 +153,49 @@ FluidSynth::~FluidSynth()
 
 bool FluidSynth::Connect()
 {
-    if (driver_)
+    if (Connected())
         return true;
-    // A missing JACK server must not be started behind the user's back.
+    // A running JACK server is the musician's choice and the shortest way out (its own cycle, a
+    // few milliseconds); a missing one must not be started behind the user's back.
     ::setenv("JACK_NO_START_SERVER", "1", 0);
-    for (const char* name : { "pulseaudio", "alsa", "jack" }) {
+    const auto open = [this](const char* name) {
         fluid_settings_setstr(settings_, "audio.driver", name);
         driver_ = new_fluid_audio_driver(settings_, synth_);
-        if (driver_) {
-            SetConnected(true);
-            return true;
-        }
+        return driver_ != nullptr;
+    };
+    if (!open("jack")) {
+        pulse_ = PulseOut::Open(kSampleRate,
+            [this](float* stereo, int frames) {
+                fluid_synth_write_float(synth_, frames, stereo, 0, 2, stereo, 1, 2);
+            },
+            { .latency =
+                    [this](int ms) {
+                        latencyMs_ = ms;
+                        Tell(&Log::onLatencyChanged);
+                    },
+                .lost = [] { Tell(&Log::onOutputError); } });
+        if (!pulse_ && open("alsa"))
+            latencyMs_ = 2 * 1024 * 1000 / kSampleRate;
     }
-    return false;
+    if (Connected())
+        SetConnected(true);
+    return Connected();
 }
 
 void FluidSynth::Disconnect()
 {
-    if (!driver_)
-        return;
     SetConnected(false);
-    delete_fluid_audio_driver(driver_);
+    pulse_.reset();
+    if (driver_)
+        delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
+    latencyMs_ = 0;
+}
+
+void FluidSynth::OnLatencyChanged(std::function<void()> call)
+{
+    std::lock_guard lock(TheLog().mutex);
+    TheLog().onLatencyChanged = std::move(call);
 }
 
 void FluidSynth::OnOutputError(std::function<void()> call)
@@ -186,11 +230,10 @@ void FluidSynth::Play(const theory::Phrase& phrase)
     for (const theory::PlayedNotes& played : phrase) {
         for (int note : played.notes) {
             fluid_event_noteon(event, kChannel, static_cast<short>(note), kVelocity);
-            fluid_sequencer_send_at(
-                sequencer_, event, static_cast<unsigned>(played.startMs), 0);
+            fluid_sequencer_send_at(sequencer_, event, static_cast<unsigned>(played.startMs), 0);
             fluid_event_noteoff(event, kChannel, static_cast<short>(note));
-            fluid_sequencer_send_at(sequencer_, event,
-                static_cast<unsigned>(played.startMs + played.lengthMs), 0);
+            fluid_sequencer_send_at(
+                sequencer_, event, static_cast<unsigned>(played.startMs + played.lengthMs), 0);
         }
     }
     delete_fluid_event(event);

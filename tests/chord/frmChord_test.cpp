@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -77,7 +78,7 @@ TEST_F(ChordWindow, SpellingCycleRespellsCellsAndKeyList)
 }
 
 // A diatonic button sets the type, then the root from the key list, in the window's spelling,
-// and frames the tension row by the key until a hand change clears it.
+// and frames the tension row by the key until a hand on the root or the chord type clears it.
 TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRootAndFrameTheTensions)
 {
     Find<QComboBox>(chord, "cmbKey")->setCurrentIndex(0); // B
@@ -101,8 +102,14 @@ TEST_F(ChordWindow, DiatonicButtonsSetTypeThenRootAndFrameTheTensions)
     }
     // 9 and 13 fit, 11 is avoided, ♭9 and ♭13 come from the minor key, the rest lie outside.
     EXPECT_EQ(frames, "BAoXoBA");
-    Find<QScrollBar>(chord, "vsbRoot")->setValue(3);
-    EXPECT_EQ(Find<QLabel>(chord, "lblNote", 13)->frameShape(), QFrame::NoFrame);
+    const std::function<void()> hands[]
+        = { [&] { Find<QScrollBar>(chord, "vsbRoot")->setValue(3); },
+              [&] { Types()->setCurrentIndex(10); } };
+    for (const auto& hand : hands) {
+        hand();
+        EXPECT_EQ(Find<QLabel>(chord, "lblNote", 13)->frameShape(), QFrame::NoFrame);
+        Click("cmddiatonic(4)");
+    }
 }
 
 // A chord held over another bass names it and marks the bass cell, even once the keys are let go;
@@ -115,7 +122,7 @@ TEST_F(ChordWindow, AHeldSlashChordShowsItsBass)
     const QLabel* bass = Find<QLabel>(chord, "lblNote", 4);
     EXPECT_NE(bass->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(bass->palette().color(QPalette::Light), QColor(255, 255, 255));
-    Find<QScrollBar>(chord, "vsbChordType")->setValue(6);
+    Types()->setCurrentIndex(6);
     EXPECT_EQ(chord->ChordName(), "C M7");
     EXPECT_EQ(bass->frameShape(), QFrame::NoFrame);
 }

@@ -8,7 +8,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/rurized-e2e-XXXXXX")
 program=$work/program
 mkdir -p "$program" "$work/run"
 chmod 700 "$work/run"
-cp "$build/Rurized" "$build/Rurized.html" "$build/librurized_engines.so" "$program/"
+cp "$build/Rurized" "$build/Rurized.html" "$build/librurized_synth.so" "$build/librurized_midi.so" "$program/"
 export XDG_RUNTIME_DIR=$work/run
 ini=$program/Rurized.ini
 
@@ -131,4 +131,29 @@ start_pulse() {
     trap 'kill $pulse 2>/dev/null || true; cleanup' EXIT
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.05; done
     fail "no PulseAudio server: $(cat "$work/pulse.log")"
+}
+
+# The same with a private PipeWire and its Pulse service, as current desktops run: the three
+# servers end with the script, and $pulse holds them all.
+start_pipewire() {
+    export HOME=$work/home PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+    mkdir -p "$HOME"
+    # WirePlumber, which links streams to sinks, wants a session bus.
+    dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+        >"$work/pulse.log" 2>&1 &
+    pulse=$!
+    trap 'kill $pulse 2>/dev/null || true; cleanup' EXIT
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.05; done
+    pipewire >>"$work/pulse.log" 2>&1 &
+    pulse="$pulse $!"
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
+    wireplumber >>"$work/pulse.log" 2>&1 &
+    pulse="$pulse $!"
+    pipewire-pulse >>"$work/pulse.log" 2>&1 &
+    pulse="$pulse $!"
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+    pactl load-module module-null-sink sink_name="$1" >/dev/null ||
+        fail "no PipeWire server: $(cat "$work/pulse.log")"
+    pactl set-default-sink "$1"
 }

@@ -62,6 +62,8 @@ sent() { grep -cE "note $1 +\(channel +6\): pitch +(60|64|67)," "$work/dump" || 
 click_in "$chord" 350 60 # cmdSarch
 search=$(wait_window "VozuvIver - Search")
 send on:62 on:65 on:69 on:72 wait:300
+# They went to the search, not to the chord window, which shows the last chord the search tried.
+[ "$(shown)" = "C mM7: C E♭ G B" ] || fail "with the search open, D F A C showed '$(shown)'"
 click_in "$search" 40 36 # the first plain hit
 sleep 0.3
 line=$(shown)

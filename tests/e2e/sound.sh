@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Sound reaching the desktop's sound server: a private PulseAudio with a null sink, the chord
-# window's diatonic V and then its play button, the sink's monitor recorded and the chord's
-# pitches found in the recording without a dropout; then the server goes away mid-sound.
+# Sound reaching the desktop's sound server: a private PulseAudio (or, with "pipewire" as the
+# second argument, a private PipeWire and its Pulse service) with a null sink, the chord window's
+# diatonic V and then its play button, the sink's monitor recorded and the chord's pitches found
+# in the recording without a dropout; then the server goes away mid-sound.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh" "$1"
 
-start_pulse rurized
+if [ "${2:-}" = pipewire ]; then start_pipewire rurized; else start_pulse rurized; fi
 
-# An idle null sink delivers its first data late: wait until the recording runs.
-parec -d rurized.monitor --format=s16le --rate=44100 --channels=1 >"$work/recording" &
+# An idle null sink delivers its first data late: wait until the recording runs. A short
+# latency, or PipeWire holds back the recording's last second when it is stopped.
+parec -d rurized.monitor --latency-msec=20 --format=s16le --rate=44100 --channels=1 >"$work/recording" &
 recorder=$!
 for _ in $(seq 100); do [ -s "$work/recording" ] && break; sleep 0.05; done
 [ -s "$work/recording" ] || fail "the recording did not start"

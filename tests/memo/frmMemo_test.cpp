@@ -4,6 +4,7 @@
 #include "memo/frmMemo.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -141,4 +142,25 @@ TEST_F(Memo, TheDrawingOutlivesResizes)
     const QImage shown = surface->grab().toImage();
     EXPECT_EQ(shown.pixelColor(385, 270), kBlack);
     EXPECT_EQ(shown.pixelColor(385, 280), kWhite);
+}
+
+// A dropped text, a chord-search hit say, goes in on a line of its own on the text face, and is
+// written where it falls on the drawing.
+TEST_F(Memo, Drops)
+{
+    // As a drag ends over the target: it enters, then drops.
+    const auto drop = [](QWidget* target, QPoint at, const char* text) {
+        QMimeData hit;
+        hit.setText(text);
+        QDragEnterEvent enter(at, Qt::CopyAction, &hit, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent event(QPointF(at), Qt::CopyAction, &hit, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    drop(surface, { 20, 40 }, "C major: C E G");
+    EXPECT_LT(Run(20, 46, kWhite), 20); // the row was white from edge to edge
+    Click("cmdMode");
+    for (const char* hit : { "A m: A C E", "D m7(9): D F A C E" })
+        drop(Text()->viewport(), { 10, 200 }, hit);
+    EXPECT_EQ(Text()->toPlainText(), "A m: A C E\nD m7(9): D F A C E");
 }

@@ -3,6 +3,7 @@
 #include "chord/frmChord.h"
 #include "progression/ChordStrip.h"
 #include "progression/frmProgression.h"
+#include "search/DialogSarch.h"
 #include "settings/ini.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
@@ -62,6 +64,13 @@ TEST_F(ProgressionWindow, ChordsComeInFromEachSource)
     EXPECT_EQ(Find<QLabel>(progression, "lblMessage")->text(), "コード名として読めません: H7");
     EXPECT_EQ(progression->Chords().size(), 4u);
     EXPECT_EQ(Find<QComboBox>(progression, "cmbKey")->itemText(0), "自動 (C)");
+    // A search hit, from its list's context menu.
+    auto* search = Load<DialogSarch>(WindowId::Search);
+    search->SearchHeld({ 9, 0, 4 });
+    auto* hits = Find<QListWidget>(search, "lstSarch");
+    hits->setCurrentRow(0);
+    hits->actions().front()->trigger();
+    EXPECT_EQ(Copied().section('\n', 0, 0), "C – Am – F – G7 – Am"); // the first hit, A m
 }
 
 // A slot moved, deleted, the row cleared: each undone by Ctrl+Z; a slot clicked shows in the

@@ -6,9 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -65,12 +67,20 @@ TEST_F(ChordSearch, TheHitsOfTheFiveBoxes)
         "F♯ m7(♭5): F♯ A C E");
 }
 
-// A click empties a box; only a note cell from the chord window can be dropped in one.
+// A click empties a box, and the lists follow the boxes; only a note cell from the chord window
+// can be dropped in one.
 TEST_F(ChordSearch, ClicksAndDrops)
 {
-    Find<QLabel>(search, "lblSarch", 2)->setText("G");
+    Search({ "C", "E", "A" });
+    const auto cMajor
+        = [this] { return List("lstSarch")->findItems("C　major", Qt::MatchExactly); };
+    EXPECT_TRUE(cMajor().isEmpty());
     QTest::mouseClick(Find<QLabel>(search, "lblSarch", 2), Qt::LeftButton);
     EXPECT_TRUE(Find<QLabel>(search, "lblSarch", 2)->text().isEmpty());
+    EXPECT_EQ(cMajor().size(), 1);
+    for (int box : { 0, 1 })
+        QTest::mouseClick(Find<QLabel>(search, "lblSarch", box), Qt::LeftButton);
+    EXPECT_EQ(Counters() + QString::number(List("lstSarch")->count()), " 0");
     QMimeData mime;
     mime.setText("C　");
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -113,4 +123,27 @@ TEST_F(ChordSearch, InScaleKeepsToTheScaleViewShowsAndFollowsIt)
     scale->close();
     EXPECT_FALSE(inScale->isEnabled());
     EXPECT_EQ(Counters(), "8Hit! 8Hit!");
+}
+
+// The dialog opens beside the chord window, on whichever side has room, covering none of it and
+// wholly on the screen; then it stays where the user puts it.
+TEST_F(ChordSearch, OpensBesideTheChordWindowThenStaysWhereItIsPut)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    chord->show();
+    const QSize size = chord->frameGeometry().size();
+    const QPoint places[] = { chord->pos(), { screen.right() + 1 - size.width(), 200 },
+        { (screen.width() - size.width()) / 2, 0 } };
+    for (QPoint place : places) {
+        chord->move(place);
+        search->close();
+        search = Load<DialogSarch>(WindowId::Search);
+        search->show();
+        EXPECT_FALSE(search->frameGeometry().intersects(chord->frameGeometry())) << place.x();
+        EXPECT_TRUE(screen.contains(search->frameGeometry())) << place.x();
+    }
+    search->move(10, 20);
+    search->hide();
+    search->show();
+    EXPECT_EQ(search->pos(), QPoint(10, 20));
 }
