@@ -74,11 +74,11 @@ int main(int argc, char* argv[])
     AddSettingsEntry<MidiDialog>(launcher, "MIDI の設定…", midi);
     auto* progression = new QAction(QStringLiteral("コード進行（Progression）"), &launcher);
     QObject::connect(progression, &QAction::triggered, &launcher,
-        [&registry] { ShowWindow(registry, WindowId::Progression); });
+        [&registry] { registry.Show(WindowId::Progression); });
     launcher.addAction(progression);
     auto* instrument = new QAction(QStringLiteral("鍵盤とネック（Instrument）"), &launcher);
     QObject::connect(instrument, &QAction::triggered, &launcher,
-        [&registry] { ShowWindow(registry, WindowId::Instrument); });
+        [&registry] { registry.Show(WindowId::Instrument); });
     launcher.addAction(instrument);
     launcher.setContextMenuPolicy(Qt::ActionsContextMenu);
     // Drawn once the launcher is up, not before the splash: every window, shown or hidden,

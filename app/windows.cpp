@@ -14,7 +14,6 @@
 #include "shell/frmAuthor.h"
 #include "shell/frmLoading.h"
 #include "shell/registry.h"
-#include "shell/toppos.h"
 #include "theory/copytext.h"
 #include "theory/heldnotes.h"
 
@@ -42,7 +41,7 @@ void ShowProgressionChord(WindowRegistry& registry, const theory::SongChord& son
 // A chord the chord window or the search offers goes to the end of the progression, which shows.
 void AddToProgression(WindowRegistry& registry, const theory::SongChord& offered)
 {
-    ShowWindow(registry, WindowId::Progression);
+    registry.Show(WindowId::Progression);
     if (auto* progression = qobject_cast<frmProgression*>(registry.Loaded(WindowId::Progression)))
         progression->Append(offered);
 }
@@ -133,7 +132,7 @@ void FollowOnInstrument(WindowRegistry& registry)
                     theory::ScaleMarking(scale->Root(), scale->Scale(), scale->Spelling()), false);
             });
             QObject::connect(scale, &frmScale::InstrumentAsked, scale,
-                [&registry] { ShowWindow(registry, WindowId::Instrument); });
+                [&registry] { registry.Show(WindowId::Instrument); });
         } else if (id == WindowId::Chord) {
             auto* chord = qobject_cast<frmChord*>(registry.Loaded(id));
             QObject::connect(chord, &frmChord::ChordShown, chord, [&registry, chord] {
@@ -141,7 +140,7 @@ void FollowOnInstrument(WindowRegistry& registry)
                     ChordMarking(*chord), true);
             });
             QObject::connect(chord, &frmChord::InstrumentAsked, chord,
-                [&registry] { ShowWindow(registry, WindowId::Instrument); });
+                [&registry] { registry.Show(WindowId::Instrument); });
         } else if (id == WindowId::Search) {
             auto* search = qobject_cast<DialogSarch*>(registry.Loaded(id));
             QObject::connect(
@@ -215,18 +214,6 @@ void RegisterWindows(WindowRegistry& registry, Player& player)
         [&player](WindowRegistry& r) { return NewProgressionWindow(r, player); });
     registry.Register(
         WindowId::Instrument, [&player](WindowRegistry&) { return new frmInstrument(player); });
-}
-
-void ShowWindow(WindowRegistry& registry, WindowId id)
-{
-    QWidget* window = registry.Touch(id);
-    if (!window)
-        return;
-    if (registry.WindowFlag())
-        TopMostOn(window);
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 namespace {

@@ -14,10 +14,6 @@ class WindowRegistry;
 
 void RegisterWindows(WindowRegistry& registry, Player& player);
 
-// Shows a window, loading it if need be, on top of the others while the launcher says so.
-enum class WindowId;
-void ShowWindow(WindowRegistry& registry, WindowId id);
-
 // What the instrument window shows: the scale or chord of the window the user touched last,
 // named by title. It shows it at once if it is loaded, and when it loads otherwise. The scale
 // window, the chord window, a clicked search hit and the progression's slot that sounds or was

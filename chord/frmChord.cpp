@@ -334,16 +334,7 @@ void frmChord::SetBusy(bool busy)
         unsetCursor();
 }
 
-void frmChord::cmdSarch_Click()
-{
-    QWidget* search = registry_.Touch(WindowId::Search);
-    if (!search)
-        return;
-    if (registry_.WindowFlag())
-        TopMostOn(search);
-    search->show();
-    search->raise();
-}
+void frmChord::cmdSarch_Click() { registry_.Show(WindowId::Search); }
 
 void frmChord::cmdSetting_Click()
 {

@@ -1,5 +1,7 @@
 #include "shell/registry.h"
 
+#include "shell/toppos.h"
+
 #include <QEvent>
 
 WindowRegistry::~WindowRegistry()
@@ -23,6 +25,18 @@ QWidget* WindowRegistry::Touch(WindowId id)
         emit WindowLoaded(id);
     }
     return entry.window;
+}
+
+void WindowRegistry::Show(WindowId id)
+{
+    QWidget* window = Touch(id);
+    if (!window)
+        return;
+    if (windowFlag_)
+        TopMostOn(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 QWidget* WindowRegistry::Loaded(WindowId id) const { return At(id).window; }

@@ -47,6 +47,10 @@ public:
         return qobject_cast<Window*>(Touch(id));
     }
 
+    // Shows the window, loading it if need be, raised and active, on top of the others while the
+    // launcher says so.
+    void Show(WindowId id);
+
     // The window if it is loaded, else nullptr; never loads.
     QWidget* Loaded(WindowId id) const;
 

@@ -115,7 +115,7 @@ TEST_F(Launcher, AlwaysOnTop)
     // The instrument, loaded on first use only, goes on top with the rest and back.
     EXPECT_EQ(registry.Loaded(WindowId::Instrument), nullptr);
     Click("cmdWindow");
-    ShowWindow(registry, WindowId::Instrument);
+    registry.Show(WindowId::Instrument);
     EXPECT_TRUE(TopMost(registry.Loaded(WindowId::Instrument)));
     Click("cmdWindow");
     EXPECT_FALSE(TopMost(registry.Loaded(WindowId::Instrument)));
