@@ -26,7 +26,7 @@ namespace {
 template <class Dialog, class Service>
 void AddSettingsEntry(QWidget& launcher, const char* text, Service& service)
 {
-    auto* entry = new QAction(QString::fromUtf8(text), &launcher);
+    auto* entry = new QAction(QCoreApplication::translate("LauncherMenu", text), &launcher);
     auto dialog = std::make_shared<QPointer<Dialog>>();
     QObject::connect(entry, &QAction::triggered, &launcher, [&launcher, &service, dialog] {
         if (!*dialog)
@@ -70,13 +70,15 @@ int main(int argc, char* argv[])
 
     // The launcher's context menu (right click, or the Menu key) keeps its nine buttons as they
     // are.
-    AddSettingsEntry<SoundDialog>(launcher, "音の設定…", sound);
-    AddSettingsEntry<MidiDialog>(launcher, "MIDI の設定…", midi);
-    auto* progression = new QAction(QStringLiteral("コード進行（Progression）"), &launcher);
+    AddSettingsEntry<SoundDialog>(launcher, QT_TRANSLATE_NOOP("LauncherMenu", "音の設定…"), sound);
+    AddSettingsEntry<MidiDialog>(launcher, QT_TRANSLATE_NOOP("LauncherMenu", "MIDI の設定…"), midi);
+    auto* progression = new QAction(
+        QCoreApplication::translate("LauncherMenu", "コード進行（Progression）"), &launcher);
     QObject::connect(progression, &QAction::triggered, &launcher,
         [&registry] { registry.Show(WindowId::Progression); });
     launcher.addAction(progression);
-    auto* instrument = new QAction(QStringLiteral("鍵盤とネック（Instrument）"), &launcher);
+    auto* instrument = new QAction(
+        QCoreApplication::translate("LauncherMenu", "鍵盤とネック（Instrument）"), &launcher);
     QObject::connect(instrument, &QAction::triggered, &launcher,
         [&registry] { registry.Show(WindowId::Instrument); });
     launcher.addAction(instrument);

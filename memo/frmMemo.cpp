@@ -138,10 +138,10 @@ void frmMemo::CreateControls()
     cmdRed = MakeColourButton(this, "cmdRed", 300, kRed);
     cmdGreen = MakeColourButton(this, "cmdGreen", 600, kGreen);
     cmdBlue = MakeColourButton(this, "cmdBlue", 900, kBlue);
-    cmdBlack->setToolTip(QStringLiteral("黒"));
-    cmdRed->setToolTip(QStringLiteral("赤"));
-    cmdGreen->setToolTip(QStringLiteral("緑"));
-    cmdBlue->setToolTip(QStringLiteral("青"));
+    cmdBlack->setToolTip(tr("黒"));
+    cmdRed->setToolTip(tr("赤"));
+    cmdGreen->setToolTip(tr("緑"));
+    cmdBlue->setToolTip(tr("青"));
 
     // An opaque label in the buttons' face colour, so the pen width reads like a button.
     lblSensyu = new QLabel(QStringLiteral("1"), this);

@@ -15,14 +15,14 @@ MidiDialog::MidiDialog(Midi& midi, QWidget* parent)
     , midi_(midi)
 {
     setObjectName(QStringLiteral("MidiDialog"));
-    setWindowTitle(QStringLiteral("MIDI の設定"));
+    setWindowTitle(tr("MIDI の設定"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    const char* outs[]
-        = { "内蔵の音源で鳴らす", "内蔵の音源と MIDI 出力の両方へ", "MIDI 出力だけへ" };
+    const char* outs[] = { QT_TR_NOOP("内蔵の音源で鳴らす"),
+        QT_TR_NOOP("内蔵の音源と MIDI 出力の両方へ"), QT_TR_NOOP("MIDI 出力だけへ") };
     auto* outBox = new QVBoxLayout;
     for (std::size_t i = 0; i < optOut.size(); ++i) {
-        optOut[i] = new QRadioButton(QString::fromUtf8(outs[i]), this);
+        optOut[i] = new QRadioButton(tr(outs[i]), this);
         optOut[i]->setObjectName(QStringLiteral("optOut(%1)").arg(i));
         outBox->addWidget(optOut[i]);
     }
@@ -34,13 +34,13 @@ MidiDialog::MidiDialog(Midi& midi, QWidget* parent)
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdClose = new QPushButton(tr("閉じる"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("再生の出力"), outBox);
-    form->addRow(QStringLiteral("チャンネル"), spnChannel);
-    form->addRow(QStringLiteral("入力の機器"), cmbInput);
+    form->addRow(tr("再生の出力"), outBox);
+    form->addRow(tr("チャンネル"), spnChannel);
+    form->addRow(tr("入力の機器"), cmbInput);
     form->addRow(lblStatus);
     form->addRow(cmdClose);
 
@@ -63,16 +63,16 @@ void MidiDialog::ListDevices()
 {
     // The program's own ports are always there; a device is connected to them directly.
     lblStatus->setText(midi_.WhyUnavailable().isEmpty()
-            ? QStringLiteral("%1 の「Rurized」の in と out に、ほかの機器やプログラムをつなげます")
+            ? tr("%1 の「Rurized」の in と out に、ほかの機器やプログラムをつなげます")
                   .arg(midi_.Status())
             : midi_.Status());
     const QString chosen = QString::fromStdString(midi_.Settings().input);
     cmbInput->clear();
-    cmbInput->addItem(QStringLiteral("（なし）"), QString());
+    cmbInput->addItem(tr("（なし）"), QString());
     for (const QString& device : midi_.Devices())
         cmbInput->addItem(device, device);
     if (!chosen.isEmpty() && cmbInput->findData(chosen) < 0)
-        cmbInput->addItem(QStringLiteral("%1（見つかりません）").arg(chosen), chosen);
+        cmbInput->addItem(tr("%1（見つかりません）").arg(chosen), chosen);
     cmbInput->setCurrentIndex(std::max(0, cmbInput->findData(chosen)));
 }
 

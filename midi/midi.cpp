@@ -28,7 +28,7 @@ void WriteMidiSettings(const MidiSettings& settings)
 Midi::Midi(midi::PortsOpener open)
     : open_(std::move(open))
     , settings_(ReadMidiSettings())
-    , status_(QStringLiteral("MIDI を開いています…"))
+    , status_(tr("MIDI を開いています…"))
 {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &Midi::SendDue);
@@ -68,8 +68,7 @@ void Midi::PortsOpened(std::shared_ptr<midi::Ports> ports, std::string why)
     opening_ = false;
     ports_ = std::move(ports);
     if (!ports_) {
-        status_ = QStringLiteral(
-            "MIDI が使えません：ALSA シーケンサーも JACK サーバーもありません（%1）")
+        status_ = tr("MIDI が使えません：ALSA シーケンサーも JACK サーバーもありません（%1）")
                       .arg(QString::fromStdString(why));
         SetWhyUnavailable(status_);
         emit Opened();

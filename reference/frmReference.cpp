@@ -4,12 +4,12 @@
 #include "shell/fonts.h"
 #include "shell/units.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace {
 
@@ -22,7 +22,7 @@ struct Entry {
     int width;
     Style style;
     std::uint32_t color; // &H00BBGGRR
-    std::string_view text;
+    const char* text; // translated where marked
 };
 
 using ui::kBlack;
@@ -36,49 +36,49 @@ constexpr int kRowHeight = 195;
 // clang-format off
 constexpr std::array<Entry, 65> kSheet { {
     // The degree names: numeral, English, katakana, Japanese.
-    {   60,   60, 3735, Style::Heading, kBrightGreen, "音の名称" },
+    {   60,   60, 3735, Style::Heading, kBrightGreen, QT_TRANSLATE_NOOP("frmReference", "音の名称") },
     {   60,  300,  435, Style::Numeral, kYellow, "I" },
     {  540,  300, 1080, Style::Text,    kYellow, "Tonic" },
-    { 1650,  300, 1485, Style::Text,    kYellow, "トニック" },
-    { 3165,  300,  600, Style::Text,    kYellow, "主音" },
+    { 1650,  300, 1485, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "トニック") },
+    { 3165,  300,  600, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "主音") },
     {   60,  540,  435, Style::Numeral, kWhite,  "ＩＩ" },
-    {  540,  540, 1080, Style::Text,    kWhite,  "SuperTonic" },
-    { 1650,  540, 1485, Style::Text,    kWhite,  "スーパートニック" },
-    { 3165,  540,  600, Style::Text,    kWhite,  "上主音" },
+    {  540,  540, 1080, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "SuperTonic") },
+    { 1650,  540, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "スーパートニック") },
+    { 3165,  540,  600, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "上主音") },
     {   60,  780,  435, Style::Numeral, kWhite,  "ＩＩI" },
     {  540,  780, 1080, Style::Text,    kWhite,  "Mediant" },
-    { 1650,  780, 1485, Style::Text,    kWhite,  "ミーディアント" },
-    { 3165,  780,  600, Style::Text,    kWhite,  "上中音" },
+    { 1650,  780, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "ミーディアント") },
+    { 3165,  780,  600, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "上中音") },
     {   60, 1020,  435, Style::Numeral, kYellow, "IV" },
-    {  540, 1020, 1080, Style::Text,    kYellow, "SubDominant" },
-    { 1650, 1020, 1485, Style::Text,    kYellow, "サブドミナント" },
-    { 3165, 1020,  600, Style::Text,    kYellow, "下属音" },
+    {  540, 1020, 1080, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "SubDominant") },
+    { 1650, 1020, 1485, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "サブドミナント") },
+    { 3165, 1020,  600, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "下属音") },
     {   60, 1260,  435, Style::Numeral, kYellow, "V" },
     {  540, 1260, 1080, Style::Text,    kYellow, "Dominant" },
-    { 1650, 1260, 1485, Style::Text,    kYellow, "ドミナント" },
-    { 3165, 1260,  600, Style::Text,    kYellow, "上属音" },
+    { 1650, 1260, 1485, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "ドミナント") },
+    { 3165, 1260,  600, Style::Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "上属音") },
     {   60, 1500,  435, Style::Numeral, kWhite,  "VI" },
-    {  540, 1500, 1080, Style::Text,    kWhite,  "SubMediant" },
-    { 1650, 1500, 1485, Style::Text,    kWhite,  "サブミーディアント" },
-    { 3165, 1500,  600, Style::Text,    kWhite,  "下中音" },
+    {  540, 1500, 1080, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "SubMediant") },
+    { 1650, 1500, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "サブミーディアント") },
+    { 3165, 1500,  600, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "下中音") },
     {   60, 1740,  435, Style::Numeral, kWhite,  "VII" },
-    {  540, 1740, 1080, Style::Text,    kWhite,  "LeadingTone" },
-    { 1650, 1740, 1485, Style::Text,    kWhite,  "リーディングトーン" },
-    { 3165, 1740,  600, Style::Text,    kWhite,  "導音" },
+    {  540, 1740, 1080, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "LeadingTone") },
+    { 1650, 1740, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "リーディングトーン") },
+    { 3165, 1740,  600, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "導音") },
 
     // The two characteristic chords: numeral, English, katakana.
-    {   60, 2040, 3735, Style::Heading, kBrightGreen, "特有なコード" },
+    {   60, 2040, 3735, Style::Heading, kBrightGreen, QT_TRANSLATE_NOOP("frmReference", "特有なコード") },
     {   60, 2280,  435, Style::Numeral, kWhite,  "II 7" },
-    {  540, 2280, 1305, Style::Text,    kWhite,  "DoppelDominant" },
-    { 1950, 2280, 1485, Style::Text,    kWhite,  "ドッペルドミナント" },
+    {  540, 2280, 1305, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "DoppelDominant") },
+    { 1950, 2280, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "ドッペルドミナント") },
     {   60, 2520,  435, Style::Numeral, kWhite,  "♭II" },
-    {  540, 2520, 1305, Style::Text,    kWhite,  "NeapolitanChord" },
-    { 1950, 2520, 1485, Style::Text,    kWhite,  "ナポリタンコード" },
+    {  540, 2520, 1305, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "NeapolitanChord") },
+    { 1950, 2520, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "ナポリタンコード") },
 
     // Common tensions: the major key's chord and tensions left of Line1, the minor key's right.
     // The minor key's seventh is the major chord on the lowered seventh, so it reads "♭VII":
     // its tensions 9 and 13 are a dominant's.
-    {   60, 2820, 3735, Style::Heading, kBrightGreen, "よく使われるテンション" },
+    {   60, 2820, 3735, Style::Heading, kBrightGreen, QT_TRANSLATE_NOOP("frmReference", "よく使われるテンション") },
     {   60, 3060,  435, Style::Numeral, kWhite,  "I" },
     {  540, 3060, 1215, Style::Text,    kWhite,  "9,13" },
     { 2070, 3060,  435, Style::Numeral, kWhite,  "Im" },
@@ -125,7 +125,7 @@ QFont SheetFont()
 
 QLabel* MakeLabel(QWidget* sheet, int number, const Entry& entry)
 {
-    auto* label = new QLabel(QString::fromUtf8(entry.text.data(), entry.text.size()), sheet);
+    auto* label = new QLabel(QCoreApplication::translate("frmReference", entry.text), sheet);
     ui::Place(label, QStringLiteral("Label%1").arg(number),
         QRect(entry.left, entry.top, entry.width, kRowHeight));
     label->setTextInteractionFlags(Qt::NoTextInteraction);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
@@ -128,7 +129,7 @@ QComboBox* DropDown(QWidget* parent, const QString& name, const QRect& twips,
 
 void OfferCopy(QWidget* window, std::function<QString()> line)
 {
-    auto* copy = new QAction(QStringLiteral("コピー"), window);
+    auto* copy = new QAction(QCoreApplication::translate("Controls", "コピー"), window);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(copy, &QAction::triggered, window, [line = std::move(line)] {
@@ -146,7 +147,8 @@ QPushButton* InstrumentButton(QWidget* parent, const char* name, const QRect& tw
     button->setIcon(SvgIcon(QStringLiteral(":/pictures/instrument.svg"), QSize(14, 14)));
     button->setIconSize(QSize(14, 14));
     PaintButton(button, kBlack);
-    button->setToolTip(QStringLiteral("鍵盤とギターのネックで見る (Instrument)"));
+    button->setToolTip(
+        QCoreApplication::translate("Controls", "鍵盤とギターのネックで見る (Instrument)"));
     return button;
 }
 

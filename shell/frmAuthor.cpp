@@ -47,8 +47,7 @@ frmAuthor::frmAuthor()
         this, "lblTitle", QStringLiteral("Rurized Version 1.0 R1"), QRect(960, 600, 2655, 240));
     lblTitle->setFont(ui::PGothicFont(9, true));
     lblDescription = MakeLabel(this, "lblDescription",
-        QStringLiteral("作曲・編曲のためのスケール、コード、調号の早見表"),
-        QRect(300, 1035, 5400, 240));
+        tr("作曲・編曲のためのスケール、コード、調号の早見表"), QRect(300, 1035, 5400, 240));
     Label2 = MakeLabel(this, "Label2",
         QStringLiteral("ScaleView / VozuvIver / RavAvud / MemoPad / ReferenceBook"),
         QRect(300, 1290, 5400, 240));
@@ -57,17 +56,17 @@ frmAuthor::frmAuthor()
         QStringLiteral(":/pictures/about/banner.svg"), QSize(148, 40), devicePixelRatioF()));
     Label3 = MakeLabel(
         this, "Label3", QStringLiteral("© 2026 Rurized developers"), QRect(2640, 1740, 3000, 240));
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("曲づくりのそばに、いつでも。"),
-        QRect(2640, 1980, 3000, 240));
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("使ってくださる皆さんに感謝します。"),
-        QRect(2640, 2220, 3000, 240));
+    Label4 = MakeLabel(
+        this, "Label4", tr("曲づくりのそばに、いつでも。"), QRect(2640, 1980, 3000, 240));
+    Label5 = MakeLabel(
+        this, "Label5", tr("使ってくださる皆さんに感謝します。"), QRect(2640, 2220, 3000, 240));
 
     cmdOK = new QPushButton(this);
     ui::Place(cmdOK, "cmdOK", QRect(5160, 240, 495, 495));
     cmdOK->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/about/ok.svg"), QSize(28, 28)));
     cmdOK->setIconSize(QSize(28, 28));
     ui::PaintButton(cmdOK, 0x000000);
-    cmdOK->setToolTip(QStringLiteral("閉じる"));
+    cmdOK->setToolTip(tr("閉じる"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
     FadeStep = 0;

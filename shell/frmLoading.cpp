@@ -4,6 +4,7 @@
 #include "shell/fonts.h"
 #include "shell/units.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,15 +15,19 @@ namespace {
 // A line of the splash, filled from the outline of its text that the build made instead of
 // drawn with a font: the splash appears before anything else, and loading a font first would
 // keep the launcher waiting. The label still holds its text, for screen readers, and draws it
-// with the font should the outline be missing.
+// with the font should the outline be missing, or be of the untranslated line.
 class Lettering final : public QLabel {
 public:
-    using QLabel::QLabel;
+    Lettering(const QString& text, bool stored, QWidget* parent)
+        : QLabel(text, parent)
+        , stored_(stored)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        const QPainterPath outline = StoredOutline(objectName());
+        const QPainterPath outline = stored_ ? StoredOutline(objectName()) : QPainterPath();
         if (outline.isEmpty()) {
             QLabel::paintEvent(event);
             return;
@@ -31,11 +36,15 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillPath(outline, palette().color(QPalette::WindowText));
     }
+
+private:
+    bool stored_;
 };
 
 QLabel* MakeLabel(QWidget* parent, const SplashLine& line)
 {
-    auto* label = new Lettering(QString::fromUtf8(line.text), parent);
+    const QString text = QCoreApplication::translate("frmLoading", line.text);
+    auto* label = new Lettering(text, text == QString::fromUtf8(line.text), parent);
     ui::Place(label, line.name, QRect(line.left, line.top, line.width, line.height));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ui::PGothicFont(9, line.bold));

@@ -11,7 +11,7 @@ class QLabel;
 
 // One line of the splash: its label's name, its text (UTF-8), its place in twips, and whether
 // it is bold. The program's build draws each line's outline from this table too
-// (pictures/lettering.cpp).
+// (pictures/lettering.cpp), in Japanese: a translated line is drawn with the font.
 struct SplashLine {
     const char* name;
     const char* text;
@@ -25,7 +25,8 @@ struct SplashLine {
 inline constexpr std::array<SplashLine, 3> kSplashLines { {
     { "Label1", "Rurized", 300, 120, 2400, 255, true },
     { "Label2", "Version 1.0", 315, 300, 2400, 255, false },
-    { "Label3", "起動しています・・・", 345, 540, 2400, 255, false },
+    { "Label3", QT_TRANSLATE_NOOP("frmLoading", "起動しています・・・"), 345, 540, 2400, 255,
+        false },
 } };
 
 // The build stores each line's outline as a path in this stream format, one resource a line:

@@ -47,17 +47,19 @@ void frmMain::CreateButtons()
     // made-up names say in a few words, as the help does, what their windows are.
     const LauncherButton buttons[] = {
         { &frmMain::cmdScale, "cmdScale", "scale", "ScaleView", &frmMain::cmdScale_Click },
-        { &frmMain::cmdKey, "cmdKey", "key", "RavAvud（調号と近親調）", &frmMain::cmdKey_Click },
-        { &frmMain::cmdChord, "cmdChord", "chord", "VozuvIver（コード表）",
+        { &frmMain::cmdKey, "cmdKey", "key", QT_TR_NOOP("RavAvud（調号と近親調）"),
+            &frmMain::cmdKey_Click },
+        { &frmMain::cmdChord, "cmdChord", "chord", QT_TR_NOOP("VozuvIver（コード表）"),
             &frmMain::cmdChord_Click },
         { &frmMain::cmdDialog, "cmdDialog", "reference", "ReferenceBook",
             &frmMain::cmdDialog_Click },
         { &frmMain::cmdMemo, "cmdMemo", "memo", "MemoPad", &frmMain::cmdMemo_Click },
-        { &frmMain::cmdWindow, "cmdWindow", "topmost", "最前面表示／解除",
+        { &frmMain::cmdWindow, "cmdWindow", "topmost", QT_TR_NOOP("最前面表示／解除"),
             &frmMain::cmdWindow_Click },
-        { &frmMain::cmdHelp, "cmdHelp", "help", "ヘルプ", &frmMain::cmdHelp_Click },
-        { &frmMain::cmdInfo, "cmdInfo", "info", "インフォメーション", &frmMain::cmdInfo_Click },
-        { &frmMain::cmdClose, "cmdClose", "close", "閉じる", &frmMain::cmdClose_Click },
+        { &frmMain::cmdHelp, "cmdHelp", "help", QT_TR_NOOP("ヘルプ"), &frmMain::cmdHelp_Click },
+        { &frmMain::cmdInfo, "cmdInfo", "info", QT_TR_NOOP("インフォメーション"),
+            &frmMain::cmdInfo_Click },
+        { &frmMain::cmdClose, "cmdClose", "close", QT_TR_NOOP("閉じる"), &frmMain::cmdClose_Click },
     };
     int left = 0;
     for (const LauncherButton& row : buttons) {
@@ -66,7 +68,7 @@ void frmMain::CreateButtons()
         button->setIcon(ui::SvgIcon(
             QStringLiteral(":/pictures/launcher/%1.svg").arg(row.picture), QSize(28, 28)));
         button->setIconSize(QSize(28, 28));
-        button->setToolTip(QString::fromUtf8(row.toolTip));
+        button->setToolTip(tr(row.toolTip));
         ui::PaintButton(button, 0x000000);
         connect(button, &QPushButton::clicked, this, row.click);
         this->*row.member = button;

@@ -18,7 +18,7 @@ QTextBrowser* CreateViewer()
     auto* browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("HelpViewer"));
     browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->setWindowTitle(QStringLiteral("Rurized ヘルプ"));
+    browser->setWindowTitle(QCoreApplication::translate("Help", "Rurized ヘルプ"));
     browser->setOpenExternalLinks(false);
     browser->resize(ui::Px(9600), ui::Px(9000));
 
@@ -26,10 +26,10 @@ QTextBrowser* CreateViewer()
     if (QFileInfo(path).isReadable()) {
         browser->setSource(QUrl::fromLocalFile(path));
     } else {
-        browser->setHtml(
-            QStringLiteral("<h3>ヘルプファイルが見つかりません</h3><p>%1</p>"
-                           "<p>プログラムと同じフォルダに Rurized.html を置いてください。</p>")
-                .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+        browser->setHtml(QCoreApplication::translate("Help",
+            "<h3>ヘルプファイルが見つかりません</h3><p>%1</p>"
+            "<p>プログラムと同じフォルダに Rurized.html を置いてください。</p>")
+                             .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
     }
     return browser;
 }

@@ -1,5 +1,6 @@
 #include "shell/singlecopy.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -34,7 +35,8 @@ void RefuseSecondCopy()
     // The face's eyes are halfwidth semi-voiced marks, which the Gothic draws as rings: its
     // fullwidth macron is a hairline at the top of the cell, and the eyes looked missing.
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Rurized"),
-        QStringLiteral("このプログラムは二重起動できませんので強制終了されます（爆）\nщ(ﾟ∀ﾟ)ш"),
+        QCoreApplication::translate(
+            "SingleCopy", "このプログラムは二重起動できませんので強制終了されます（爆）\nщ(ﾟ∀ﾟ)ш"),
         QMessageBox::Ok);
     box.setObjectName(QStringLiteral("SingleCopyMessage"));
     box.exec();

@@ -29,7 +29,7 @@ SpellingButton::SpellingButton(QWidget* parent, const QRect& twips, theory::Spel
 {
     ui::Place(this, QStringLiteral("cmdOption"), twips);
     setIconSize(QSize(14, 14));
-    setToolTip(QStringLiteral("音名の表記（混合／シャープ／フラット／調号）"));
+    setToolTip(tr("音名の表記（混合／シャープ／フラット／調号）"));
     ui::PaintButton(this, ui::kBlack);
     Show(mode);
     connect(this, &QPushButton::clicked, this, [this] {

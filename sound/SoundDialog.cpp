@@ -28,20 +28,20 @@ SoundDialog::SoundDialog(Sound& sound, QWidget* parent)
     , sound_(sound)
 {
     setObjectName(QStringLiteral("SoundDialog"));
-    setWindowTitle(QStringLiteral("音の設定"));
+    setWindowTitle(tr("音の設定"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    chkOn = Named(new QCheckBox(QStringLiteral("音を出す"), this), "chkOn");
+    chkOn = Named(new QCheckBox(tr("音を出す"), this), "chkOn");
     cmbProgram = Named(new QComboBox(this), "cmbProgram");
     sldVolume = Named(new QSlider(Qt::Horizontal, this), "sldVolume");
     sldVolume->setRange(0, 100);
     txtSoundFont = Named(new QLineEdit(this), "txtSoundFont");
     txtSoundFont->setPlaceholderText(QString::fromUtf8(sound::kDefaultSoundFont));
-    cmdBrowse = Named(new QPushButton(QStringLiteral("参照…"), this), "cmdBrowse");
+    cmdBrowse = Named(new QPushButton(tr("参照…"), this), "cmdBrowse");
     lblStatus = Named(new QLabel(this), "lblStatus");
     lblStatus->setWordWrap(true);
-    cmdSample = Named(new QPushButton(QStringLiteral("試聴"), this), "cmdSample");
-    cmdClose = Named(new QPushButton(QStringLiteral("閉じる"), this), "cmdClose");
+    cmdSample = Named(new QPushButton(tr("試聴"), this), "cmdSample");
+    cmdClose = Named(new QPushButton(tr("閉じる"), this), "cmdClose");
 
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(txtSoundFont, 1);
@@ -52,8 +52,8 @@ SoundDialog::SoundDialog(Sound& sound, QWidget* parent)
     buttons->addWidget(cmdClose);
     auto* form = new QFormLayout(this);
     form->addRow(chkOn);
-    form->addRow(QStringLiteral("音色"), cmbProgram);
-    form->addRow(QStringLiteral("音量"), sldVolume);
+    form->addRow(tr("音色"), cmbProgram);
+    form->addRow(tr("音量"), sldVolume);
     form->addRow(QStringLiteral("SoundFont"), fontRow);
     form->addRow(lblStatus);
     form->addRow(buttons);
@@ -99,9 +99,7 @@ void SoundDialog::ShowStatus()
 {
     const QString why = sound_.WhyUnavailable();
     const int ms = sound_.LatencyMs();
-    lblStatus->setText(!why.isEmpty() ? why
-            : ms > 0                  ? QStringLiteral("遅延 %1 ms").arg(ms)
-                                      : QString());
+    lblStatus->setText(!why.isEmpty() ? why : ms > 0 ? tr("遅延 %1 ms").arg(ms) : QString());
 }
 
 void SoundDialog::Apply()

@@ -29,6 +29,6 @@ void PlayButton::ShowAvailability()
         = ui::SvgIcon(QStringLiteral(":/pictures/sound/unavailable.svg"), QSize(14, 14));
     // Still pressable: a press is the next attempt to make sound come.
     setIcon(why.isEmpty() ? play : unavailable);
-    setToolTip(why.isEmpty() ? QStringLiteral("再生（P）") : why);
+    setToolTip(why.isEmpty() ? tr("再生（P）") : why);
     setAccessibleDescription(toolTip());
 }

@@ -178,27 +178,24 @@ void Sound::ShowTrouble(sound::Trouble trouble)
         SetWhyUnavailable({});
         break;
     case Trouble::NoEngine:
-        SetWhyUnavailable(
-            QStringLiteral("音が出ません：音源のライブラリ（%1）を読み込めません").arg(engine_));
+        SetWhyUnavailable(tr("音が出ません：音源のライブラリ（%1）を読み込めません").arg(engine_));
         break;
     case Trouble::NoSoundFont:
-        SetWhyUnavailable(
-            QStringLiteral("音が出ません：SoundFont が見つかりません（%1）").arg(font));
+        SetWhyUnavailable(tr("音が出ません：SoundFont が見つかりません（%1）").arg(font));
         break;
     case Trouble::BadSoundFont:
-        SetWhyUnavailable(
-            QStringLiteral("音が出ません：SoundFont として読めません（%1）").arg(font));
+        SetWhyUnavailable(tr("音が出ません：SoundFont として読めません（%1）").arg(font));
         break;
     case Trouble::NoOutput:
-        SetWhyUnavailable(QStringLiteral("音が出ません：音声サーバー（PulseAudio・ALSA・JACK）に接"
-                                         "続できません。押すともう一度試します"));
+        SetWhyUnavailable(tr("音が出ません：音声サーバー（PulseAudio・ALSA・JACK）に接"
+                             "続できません。押すともう一度試します"));
         break;
     case Trouble::OutputLost:
-        SetWhyUnavailable(QStringLiteral(
-            "音が出ません：音声サーバーとの接続が切れました。押すともう一度試します"));
+        SetWhyUnavailable(
+            tr("音が出ません：音声サーバーとの接続が切れました。押すともう一度試します"));
         break;
     case Trouble::SwitchedOff:
-        SetWhyUnavailable(QStringLiteral("音はオフです（ランチャーの右クリックから「音の設定」）"));
+        SetWhyUnavailable(tr("音はオフです（ランチャーの右クリックから「音の設定」）"));
         break;
     }
 }
