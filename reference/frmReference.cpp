@@ -35,7 +35,8 @@ constexpr int kRowHeight = 195;
 
 // clang-format off
 constexpr std::array<Entry, 65> kSheet { {
-    // The degree names: numeral, English, katakana, Japanese.
+    // The degree names: numeral, English, katakana, Japanese. In English, where the last two
+    // would only repeat the name, they say where the degree lies and give its sol-fa syllable.
     {   60,   60, 3735, Style::Heading, kBrightGreen, QT_TRANSLATE_NOOP("frmReference", "音の名称") },
     {   60,  300,  435, Style::Numeral, kYellow, "I" },
     {  540,  300, 1080, Style::Text,    kYellow, "Tonic" },
@@ -66,7 +67,7 @@ constexpr std::array<Entry, 65> kSheet { {
     { 1650, 1740, 1485, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "リーディングトーン") },
     { 3165, 1740,  600, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "導音") },
 
-    // The two characteristic chords: numeral, English, katakana.
+    // The two characteristic chords: numeral, English, katakana (in English, the usual symbol).
     {   60, 2040, 3735, Style::Heading, kBrightGreen, QT_TRANSLATE_NOOP("frmReference", "特有なコード") },
     {   60, 2280,  435, Style::Numeral, kWhite,  "II 7" },
     {  540, 2280, 1305, Style::Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "DoppelDominant") },
