@@ -8,7 +8,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/rurized-e2e-XXXXXX")
 program=$work/program
 mkdir -p "$program" "$work/run"
 chmod 700 "$work/run"
-cp "$build/Rurized" "$build/Rurized.html" "$build/librurized_synth.so" "$build/librurized_midi.so" "$program/"
+cp "$build/Rurized" "$build/Rurized.html" "$build/Rurized.en.html" "$build/librurized_synth.so" "$build/librurized_midi.so" "$program/"
 export XDG_RUNTIME_DIR=$work/run
 # The program speaks the desktop's language; these tests read its Japanese texts, unless the
 # caller asks for another.
