@@ -1,5 +1,6 @@
 #include "shell/help.h"
 
+#include "shell/language.h"
 #include "shell/units.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,10 @@ QTextBrowser* CreateViewer()
 
 QString HelpFilePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Rurized.html"));
+    const QString name = rurized::CurrentLanguage() == rurized::Language::English
+        ? QStringLiteral("Rurized.en.html")
+        : QStringLiteral("Rurized.html");
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
 }
 
 void ShowHelp(QWidget* owner)

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Controls</name>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>鍵盤とギターのネックで見る (Instrument)</source>
+        <translation>See it on a keyboard and a guitar neck (Instrument).</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Rurized ヘルプ</source>
+        <translation>Rurized Help</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ヘルプファイルが見つかりません&lt;/h3&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;プログラムと同じフォルダに Rurized.html を置いてください。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Help file not found&lt;/h3&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Put Rurized.en.html in the same folder as the program.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>Interval</name>
     <message>
         <source>完1</source>
@@ -157,10 +179,191 @@
     </message>
 </context>
 <context>
+    <name>LauncherMenu</name>
+    <message>
+        <source>音の設定…</source>
+        <translation>Sound settings…</translation>
+    </message>
+    <message>
+        <source>MIDI の設定…</source>
+        <translation>MIDI settings…</translation>
+    </message>
+    <message>
+        <source>コード進行（Progression）</source>
+        <translation>Chord progression (Progression)</translation>
+    </message>
+    <message>
+        <source>鍵盤とネック（Instrument）</source>
+        <translation>Keyboard and neck (Instrument)</translation>
+    </message>
+</context>
+<context>
+    <name>Midi</name>
+    <message>
+        <source>MIDI を開いています…</source>
+        <translation>Opening MIDI…</translation>
+    </message>
+    <message>
+        <source>MIDI が使えません：ALSA シーケンサーも JACK サーバーもありません（%1）</source>
+        <translation>MIDI is unavailable: there is no ALSA sequencer and no JACK server (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>MidiDialog</name>
+    <message>
+        <source>MIDI の設定</source>
+        <translation>MIDI settings</translation>
+    </message>
+    <message>
+        <source>内蔵の音源で鳴らす</source>
+        <translation>Built-in synthesizer</translation>
+    </message>
+    <message>
+        <source>内蔵の音源と MIDI 出力の両方へ</source>
+        <translation>Built-in synthesizer and MIDI out</translation>
+    </message>
+    <message>
+        <source>MIDI 出力だけへ</source>
+        <translation>MIDI out only</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>再生の出力</source>
+        <translation>Play through</translation>
+    </message>
+    <message>
+        <source>チャンネル</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>入力の機器</source>
+        <translation>Input device</translation>
+    </message>
+    <message>
+        <source>%1 の「Rurized」の in と out に、ほかの機器やプログラムをつなげます</source>
+        <translation>Connect other devices and programs to the in and out ports of “Rurized” in %1.</translation>
+    </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%1（見つかりません）</source>
+        <translation>%1 (not found)</translation>
+    </message>
+</context>
+<context>
+    <name>PlayButton</name>
+    <message>
+        <source>再生（P）</source>
+        <translation>Play (P)</translation>
+    </message>
+</context>
+<context>
     <name>Scale</name>
     <message>
         <source>Lydian♭7(上音列)</source>
         <translation>Lydian♭7(Overtone)</translation>
+    </message>
+</context>
+<context>
+    <name>SingleCopy</name>
+    <message>
+        <source>このプログラムは二重起動できませんので強制終了されます（爆）
+щ(ﾟ∀ﾟ)ш</source>
+        <translation>Rurized is already running, so this second copy will close now. Sorry!
+щ(°∀°)ш</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>音が出ません：音源のライブラリ（%1）を読み込めません</source>
+        <translation>No sound: the synthesizer library (%1) cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>音が出ません：SoundFont が見つかりません（%1）</source>
+        <translation>No sound: the SoundFont was not found (%1).</translation>
+    </message>
+    <message>
+        <source>音が出ません：SoundFont として読めません（%1）</source>
+        <translation>No sound: the SoundFont cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>音が出ません：音声サーバー（PulseAudio・ALSA・JACK）に接続できません。押すともう一度試します</source>
+        <translation>No sound: cannot connect to an audio server (PulseAudio, ALSA, JACK). Press to try again.</translation>
+    </message>
+    <message>
+        <source>音が出ません：音声サーバーとの接続が切れました。押すともう一度試します</source>
+        <translation>No sound: the connection to the audio server was lost. Press to try again.</translation>
+    </message>
+    <message>
+        <source>音はオフです（ランチャーの右クリックから「音の設定」）</source>
+        <translation>Sound is off: right-click the launcher and choose Sound settings.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundDialog</name>
+    <message>
+        <source>音の設定</source>
+        <translation>Sound settings</translation>
+    </message>
+    <message>
+        <source>音を出す</source>
+        <translation>Play sound</translation>
+    </message>
+    <message>
+        <source>参照…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>試聴</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>音色</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>遅延 %1 ms</source>
+        <translation>Latency %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingButton</name>
+    <message>
+        <source>音名の表記（混合／シャープ／フラット／調号）</source>
+        <translation>Note spelling: mixed, sharps, flats or by key signature.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAuthor</name>
+    <message>
+        <source>作曲・編曲のためのスケール、コード、調号の早見表</source>
+        <translation>Scales, chords and key signatures at a glance for songwriters</translation>
+    </message>
+    <message>
+        <source>曲づくりのそばに、いつでも。</source>
+        <translation>Always at hand while you write.</translation>
+    </message>
+    <message>
+        <source>使ってくださる皆さんに感謝します。</source>
+        <translation>Thank you for using Rurized.</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -176,6 +379,162 @@
     <message>
         <source>下属調</source>
         <translation>Subdominant</translation>
+    </message>
+</context>
+<context>
+    <name>frmLoading</name>
+    <message>
+        <source>起動しています・・・</source>
+        <translation>Starting…</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>RavAvud（調号と近親調）</source>
+        <translation>RavAvud (key signatures and related keys)</translation>
+    </message>
+    <message>
+        <source>VozuvIver（コード表）</source>
+        <translation>VozuvIver (chord chart)</translation>
+    </message>
+    <message>
+        <source>最前面表示／解除</source>
+        <translation>Always on top (on/off)</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>インフォメーション</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>frmMemo</name>
+    <message>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>音の名称</source>
+        <translation>Scale degrees</translation>
+    </message>
+    <message>
+        <source>トニック</source>
+        <translation>Key note</translation>
+    </message>
+    <message>
+        <source>主音</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>SuperTonic</source>
+        <translation>Supertonic</translation>
+    </message>
+    <message>
+        <source>スーパートニック</source>
+        <translation>A step above I</translation>
+    </message>
+    <message>
+        <source>上主音</source>
+        <translation>re</translation>
+    </message>
+    <message>
+        <source>ミーディアント</source>
+        <translation>Midway to V</translation>
+    </message>
+    <message>
+        <source>上中音</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>SubDominant</source>
+        <translation>Subdominant</translation>
+    </message>
+    <message>
+        <source>サブドミナント</source>
+        <translation>A fifth below I</translation>
+    </message>
+    <message>
+        <source>下属音</source>
+        <translation>fa</translation>
+    </message>
+    <message>
+        <source>ドミナント</source>
+        <translation>A fifth above I</translation>
+    </message>
+    <message>
+        <source>上属音</source>
+        <translation>sol</translation>
+    </message>
+    <message>
+        <source>SubMediant</source>
+        <translation>Submediant</translation>
+    </message>
+    <message>
+        <source>サブミーディアント</source>
+        <translation>Midway down to IV</translation>
+    </message>
+    <message>
+        <source>下中音</source>
+        <translation>la</translation>
+    </message>
+    <message>
+        <source>LeadingTone</source>
+        <translation>Leading tone</translation>
+    </message>
+    <message>
+        <source>リーディングトーン</source>
+        <translation>♭VII: subtonic</translation>
+    </message>
+    <message>
+        <source>導音</source>
+        <translation>ti</translation>
+    </message>
+    <message>
+        <source>特有なコード</source>
+        <translation>Characteristic chords</translation>
+    </message>
+    <message>
+        <source>DoppelDominant</source>
+        <translation>Double dominant</translation>
+    </message>
+    <message>
+        <source>ドッペルドミナント</source>
+        <translation>V7/V</translation>
+    </message>
+    <message>
+        <source>NeapolitanChord</source>
+        <translation>Neapolitan chord</translation>
+    </message>
+    <message>
+        <source>ナポリタンコード</source>
+        <translation>N6 (♭II6)</translation>
+    </message>
+    <message>
+        <source>よく使われるテンション</source>
+        <translation>Common tensions</translation>
     </message>
 </context>
 </TS>
