@@ -182,11 +182,11 @@
     <name>LauncherMenu</name>
     <message>
         <source>音の設定…</source>
-        <translation>Sound settings…</translation>
+        <translation>Sound settings...</translation>
     </message>
     <message>
         <source>MIDI の設定…</source>
-        <translation>MIDI settings…</translation>
+        <translation>MIDI settings...</translation>
     </message>
     <message>
         <source>コード進行（Progression）</source>
@@ -201,7 +201,7 @@
     <name>Midi</name>
     <message>
         <source>MIDI を開いています…</source>
-        <translation>Opening MIDI…</translation>
+        <translation>Opening MIDI...</translation>
     </message>
     <message>
         <source>MIDI が使えません：ALSA シーケンサーも JACK サーバーもありません（%1）</source>
@@ -274,7 +274,7 @@
     <message>
         <source>このプログラムは二重起動できませんので強制終了されます（爆）
 щ(ﾟ∀ﾟ)ш</source>
-        <translation>Rurized is already running, so this second copy will close now. Sorry!
+        <translation>Rurized cannot be started twice, so this copy will now close. Oops!
 щ(°∀°)ш</translation>
     </message>
 </context>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>参照…</source>
-        <translation>Browse…</translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>試聴</source>
@@ -344,7 +344,7 @@
     <name>SpellingButton</name>
     <message>
         <source>音名の表記（混合／シャープ／フラット／調号）</source>
-        <translation>Note spelling: mixed, sharps, flats or by key signature.</translation>
+        <translation>Note spelling: mixed, sharps, flats or key signature.</translation>
     </message>
 </context>
 <context>
@@ -385,7 +385,7 @@
     <name>frmLoading</name>
     <message>
         <source>起動しています・・・</source>
-        <translation>Starting…</translation>
+        <translation>Starting...</translation>
     </message>
 </context>
 <context>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>最前面表示／解除</source>
-        <translation>Always on top (on/off)</translation>
+        <translation>Always on top</translation>
     </message>
     <message>
         <source>ヘルプ</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>インフォメーション</source>
-        <translation>About</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>閉じる</source>
@@ -438,7 +438,7 @@
     <name>frmReference</name>
     <message>
         <source>音の名称</source>
-        <translation>Scale degrees</translation>
+        <translation>Degree names</translation>
     </message>
     <message>
         <source>トニック</source>
