@@ -33,7 +33,8 @@ using ui::kYellow; // the rows of I, IV and V
 
 constexpr int kRowHeight = 195;
 
-// The table names the styles bare, so that a row with its marked text fits on a line.
+// The table names the styles bare, so that a row with its marked text fits on a line. The
+// numerals written with the full-width Ｉ are marked too: English writes them with plain letters.
 using enum Style;
 
 // clang-format off
@@ -45,11 +46,11 @@ constexpr std::array<Entry, 65> kSheet { {
     {  540,  300, 1080, Text,    kYellow, "Tonic" },
     { 1650,  300, 1485, Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "トニック") },
     { 3165,  300,  600, Text,    kYellow, QT_TRANSLATE_NOOP("frmReference", "主音") },
-    {   60,  540,  435, Numeral, kWhite,  "ＩＩ" },
+    {   60,  540,  435, Numeral, kWhite,  QT_TRANSLATE_NOOP("frmReference", "ＩＩ") },
     {  540,  540, 1080, Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "SuperTonic") },
     { 1650,  540, 1485, Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "スーパートニック") },
     { 3165,  540,  600, Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "上主音") },
-    {   60,  780,  435, Numeral, kWhite,  "ＩＩI" },
+    {   60,  780,  435, Numeral, kWhite,  QT_TRANSLATE_NOOP("frmReference", "ＩＩI") },
     {  540,  780, 1080, Text,    kWhite,  "Mediant" },
     { 1650,  780, 1485, Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "ミーディアント") },
     { 3165,  780,  600, Text,    kWhite,  QT_TRANSLATE_NOOP("frmReference", "上中音") },
@@ -88,13 +89,13 @@ constexpr std::array<Entry, 65> kSheet { {
     {  540, 3060, 1215, Text,    kWhite,  "9,13" },
     { 2070, 3060,  435, Numeral, kWhite,  "Im" },
     { 3120, 3060,  705, Text,    kWhite,  "9,11" },
-    {   60, 3300,  435, Numeral, kWhite,  "ＩＩm" },
+    {   60, 3300,  435, Numeral, kWhite,  QT_TRANSLATE_NOOP("frmReference", "ＩＩm") },
     {  540, 3300, 1215, Text,    kWhite,  "9,11" },
-    { 2070, 3300,  690, Numeral, kWhite,  "ＩＩm(♭5)" },
+    { 2070, 3300,  690, Numeral, kWhite,  QT_TRANSLATE_NOOP("frmReference", "ＩＩm(♭5)") },
     { 3120, 3300,  705, Text,    kWhite,  "11,♭13" },
-    {   60, 3540,  435, Numeral, kWhite,  "ＩＩIm" },
+    {   60, 3540,  435, Numeral, kWhite,  QT_TRANSLATE_NOOP("frmReference", "ＩＩIm") },
     {  540, 3540, 1215, Text,    kWhite,  "11" },
-    { 2070, 3540,  435, Numeral, kWhite,  "♭ＩＩI" },
+    { 2070, 3540,  435, Numeral, kWhite,  QT_TRANSLATE_NOOP("frmReference", "♭ＩＩI") },
     { 3120, 3540,  705, Text,    kWhite,  "9,13" },
     {   60, 3780,  435, Numeral, kWhite,  "IV" },
     {  540, 3780, 1215, Text,    kWhite,  "9,♯11,13" },

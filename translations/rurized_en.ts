@@ -536,5 +536,29 @@
         <source>よく使われるテンション</source>
         <translation>Common tensions</translation>
     </message>
+    <message>
+        <source>ＩＩ</source>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>ＩＩI</source>
+        <translation>III</translation>
+    </message>
+    <message>
+        <source>ＩＩm</source>
+        <translation>IIm</translation>
+    </message>
+    <message>
+        <source>ＩＩm(♭5)</source>
+        <translation>IIm(♭5)</translation>
+    </message>
+    <message>
+        <source>ＩＩIm</source>
+        <translation>IIIm</translation>
+    </message>
+    <message>
+        <source>♭ＩＩI</source>
+        <translation>♭III</translation>
+    </message>
 </context>
 </TS>
