@@ -7,6 +7,7 @@
 #include "shell/fonts.h"
 #include "shell/frmMain.h"
 #include "shell/icons.h"
+#include "shell/language.h"
 #include "shell/registry.h"
 #include "shell/singlecopy.h"
 #include "shell/style.h"
@@ -48,12 +49,15 @@ int main(int argc, char* argv[])
     ui::SetProgramFonts();
     ui::SetProgramStyle();
 
-    // A second copy ends here, before it reads or writes the settings file.
+    // A second copy ends here, before it reads or writes the settings file: its message is in
+    // the desktop's language.
+    rurized::InstallLanguage(rurized::DesktopLanguage());
     SingleCopy copy;
     if (!copy.Acquire()) {
         RefuseSecondCopy();
         return 0;
     }
+    rurized::InstallChosenLanguage();
 
     Sound sound(engines::LoadSynth, QString::fromUtf8(engines::kSynthModule));
     Midi midi(engines::OpenPorts);
@@ -80,6 +84,7 @@ int main(int argc, char* argv[])
     QObject::connect(instrument, &QAction::triggered, &launcher,
         [&registry] { registry.Show(WindowId::Instrument); });
     launcher.addAction(instrument);
+    rurized::AddLanguageEntries(launcher);
     launcher.setContextMenuPolicy(Qt::ActionsContextMenu);
     // Drawn once the launcher is up, not before the splash: every window, shown or hidden,
     // takes the icon from here.

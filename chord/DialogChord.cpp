@@ -3,6 +3,7 @@
 #include "chord/frmChord.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
+#include "shell/language.h"
 #include "shell/units.h"
 #include "theory/chords.h"
 
@@ -43,7 +44,7 @@ DialogChord::DialogChord(frmChord* chord)
         const std::string_view names[] = { slot.defaultName, slot.alternativeName };
         for (int element = 0; element < 2; ++element) {
             // Each frame is the parent of its own pair, so the 19 pairs choose independently.
-            auto* option = new QRadioButton(ui::Utf8(names[element]), frame);
+            auto* option = new QRadioButton(rurized::Translated("Interval", names[element]), frame);
             // As wide as the frame allows, so that a three-character name ("減10") shows whole.
             ui::Place(option, ui::ArrayName(qPrintable(QStringLiteral("Option%1").arg(i)), element),
                 QRect(60, 120 + 240 * element, 720, 255));

@@ -4,6 +4,7 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/icons.h"
+#include "shell/language.h"
 #include "shell/listbar.h"
 #include "shell/player.h"
 #include "shell/registry.h"
@@ -142,7 +143,8 @@ void frmChord::CreateMatrix()
         note->installEventFilter(this);
         lblNote[static_cast<std::size_t>(i)] = note;
 
-        auto* name = new QLabel(ui::Utf8(slot.defaultName), this);
+        intervalNames_[static_cast<std::size_t>(i)] = ui::Utf8(slot.defaultName);
+        auto* name = new QLabel(rurized::Translated("Interval", slot.defaultName), this);
         ui::Place(name, ui::ArrayName("Matrix", i), QRect(left, top + 300, 405, 195));
         name->setFont(ui::PGothicFont(8.25));
         name->setAlignment(Qt::AlignCenter);
@@ -213,12 +215,19 @@ theory::SpellingMode frmChord::Spelling() const { return cmdOption->Mode(); }
 
 QString frmChord::IntervalName(int slot) const
 {
+    return intervalNames_[static_cast<std::size_t>(slot)];
+}
+
+QString frmChord::IntervalCaption(int slot) const
+{
     return Matrix[static_cast<std::size_t>(slot)]->text();
 }
 
 void frmChord::SetIntervalName(int slot, const QString& name)
 {
-    Matrix[static_cast<std::size_t>(slot)]->setText(name);
+    intervalNames_[static_cast<std::size_t>(slot)] = name;
+    Matrix[static_cast<std::size_t>(slot)]->setText(
+        rurized::Translated("Interval", name.toStdString()));
     Hyouji(); // by key, a renamed interval takes the letter of its new name
 }
 
@@ -226,7 +235,7 @@ theory::ByKeyNames frmChord::Names() const
 {
     std::array<std::string, theory::kMatrixSlots> shown;
     for (std::size_t s = 0; s < shown.size(); ++s)
-        shown[s] = Matrix[s]->text().toStdString();
+        shown[s] = intervalNames_[s].toStdString();
     return { keyRoot_, theory::AlternativeNames(shown) };
 }
 

@@ -71,9 +71,12 @@ public:
     // can be dragged; the pointer shows the wait.
     void SetBusy(bool busy);
 
-    // The interval name slot s shows under its cell; the interval-name dialog rewrites them.
+    // The interval name chosen for slot s, as the catalogue writes it ("増4", whatever the
+    // interface's language), which the settings keep; the interval-name dialog rewrites them.
     QString IntervalName(int slot) const;
     void SetIntervalName(int slot, const QString& name);
+    // The same name as the cell shows it, in the interface's language ("♯4").
+    QString IntervalCaption(int slot) const;
 
     // Offers the chord shown to the progression: its button, Insert, a diatonic button with Shift.
     void OfferChord();
@@ -127,6 +130,7 @@ private:
     std::array<QLabel*, theory::kMatrixSlots> lblNote;
     // The interval names of the 19 slots.
     std::array<QLabel*, theory::kMatrixSlots> Matrix;
+    std::array<QString, theory::kMatrixSlots> intervalNames_;
     QLabel* lblStructure;
     QLabel* lblChord;
     QLabel* lblTension;

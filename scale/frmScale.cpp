@@ -3,6 +3,7 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/icons.h"
+#include "shell/language.h"
 #include "shell/listbar.h"
 #include "shell/player.h"
 #include "shell/spellingbutton.h"
@@ -55,7 +56,7 @@ frmScale::frmScale(Player& player)
     cmbModeScale = ui::DropDown(
         this, "cmbModeScale", QRect(660, 780, 3750, 300), ui::kDarkGreen, ui::kBrightGreen);
     for (const theory::Scale& scale : theory::Scales)
-        cmbModeScale->addItem(ui::Utf8(scale.name));
+        cmbModeScale->addItem(rurized::Translated("Scale", scale.name));
 
     // Under the spelling button, beside the scale list.
     cmdPlay = new PlayButton(this, QRect(4140, 525, 270, 255), player_);
@@ -82,8 +83,10 @@ frmScale::frmScale(Player& player)
     connect(cmdFit, &QPushButton::clicked, this, &frmScale::cmdFit_Click);
     connect(cmdInstrument, &QPushButton::clicked, this, &frmScale::InstrumentAsked);
 
-    ui::OfferCopy(this,
-        [this] { return ui::Utf8(theory::ScaleCopyText(Root(), Scale(), cmdOption->Mode())); });
+    ui::OfferCopy(this, [this] {
+        return ui::Utf8(theory::ScaleCopyText(
+            Root(), Scale(), cmdOption->Mode(), cmbModeScale->currentText().toStdString()));
+    });
 
     cmdOption->Load("Scale", kDefaultMode);
     ShowScale();

@@ -479,7 +479,7 @@ QString DialogSarch::Why(const QListWidgetItem* item)
         return {};
     std::array<std::string, theory::kMatrixSlots> names;
     for (int s = 0; s < theory::kMatrixSlots; ++s)
-        names[static_cast<std::size_t>(s)] = Utf8(chord->IntervalName(s));
+        names[static_cast<std::size_t>(s)] = Utf8(chord->IntervalCaption(s));
     return ui::Utf8(theory::ExplainHit(ResultList::Root(item), ResultList::Type(item), notes_,
         chord->Spelling(), names, heldBass_));
 }

@@ -1,31 +1,33 @@
 #include "theory/chords.h"
 
+#include "theory/text.h"
+
 namespace theory {
 
 // clang-format off
 const std::array<MatrixSlot, kMatrixSlots> MatrixSlots { {
     // semitones, number, default name, alternative name and its number, group, source
     // Structure row
-    {  0,  1, "完1",  "根音",  1, SlotGroup::Degree,  -1 },
-    {  1,  2, "短2",  "増1",   1, SlotGroup::Altered, -1 },
-    {  2,  2, "長2",  "減3",   3, SlotGroup::Degree,  -1 },
-    {  3,  3, "短3",  "増2",   2, SlotGroup::Altered, -1 },
-    {  4,  3, "長3",  "減4",   4, SlotGroup::Degree,  -1 },
-    {  5,  4, "完4",  "増3",   3, SlotGroup::Degree,  -1 },
-    {  6,  5, "減5",  "増4",   4, SlotGroup::Altered, -1 },
-    {  7,  5, "完5",  "減6",   6, SlotGroup::Degree,  -1 },
-    {  8,  5, "増5",  "短6",   6, SlotGroup::Altered, -1 },
-    {  9,  6, "長6",  "減7",   7, SlotGroup::Degree,  -1 },
-    { 10,  7, "短7",  "増6",   6, SlotGroup::Altered, -1 },
-    { 11,  7, "長7",  "減8",   8, SlotGroup::Degree,  -1 },
+    {  0,  1, RURIZED_TEXT("Interval", "完1"),  RURIZED_TEXT("Interval", "根音"),  1, SlotGroup::Degree,  -1 },
+    {  1,  2, RURIZED_TEXT("Interval", "短2"),  RURIZED_TEXT("Interval", "増1"),   1, SlotGroup::Altered, -1 },
+    {  2,  2, RURIZED_TEXT("Interval", "長2"),  RURIZED_TEXT("Interval", "減3"),   3, SlotGroup::Degree,  -1 },
+    {  3,  3, RURIZED_TEXT("Interval", "短3"),  RURIZED_TEXT("Interval", "増2"),   2, SlotGroup::Altered, -1 },
+    {  4,  3, RURIZED_TEXT("Interval", "長3"),  RURIZED_TEXT("Interval", "減4"),   4, SlotGroup::Degree,  -1 },
+    {  5,  4, RURIZED_TEXT("Interval", "完4"),  RURIZED_TEXT("Interval", "増3"),   3, SlotGroup::Degree,  -1 },
+    {  6,  5, RURIZED_TEXT("Interval", "減5"),  RURIZED_TEXT("Interval", "増4"),   4, SlotGroup::Altered, -1 },
+    {  7,  5, RURIZED_TEXT("Interval", "完5"),  RURIZED_TEXT("Interval", "減6"),   6, SlotGroup::Degree,  -1 },
+    {  8,  5, RURIZED_TEXT("Interval", "増5"),  RURIZED_TEXT("Interval", "短6"),   6, SlotGroup::Altered, -1 },
+    {  9,  6, RURIZED_TEXT("Interval", "長6"),  RURIZED_TEXT("Interval", "減7"),   7, SlotGroup::Degree,  -1 },
+    { 10,  7, RURIZED_TEXT("Interval", "短7"),  RURIZED_TEXT("Interval", "増6"),   6, SlotGroup::Altered, -1 },
+    { 11,  7, RURIZED_TEXT("Interval", "長7"),  RURIZED_TEXT("Interval", "減8"),   8, SlotGroup::Degree,  -1 },
     // Tension row
-    { 13,  9, "短9",  "増8",   8, SlotGroup::Altered,  1 },
-    { 14,  9, "長9",  "減10", 10, SlotGroup::Degree,   2 },
-    { 15,  9, "増9",  "短10", 10, SlotGroup::Altered,  3 },
-    { 17, 11, "完11", "増10", 10, SlotGroup::Degree,   5 },
-    { 18, 11, "増11", "減12", 12, SlotGroup::Altered,  6 },
-    { 20, 13, "短13", "増12", 12, SlotGroup::Altered,  8 },
-    { 21, 13, "長13", "減14", 14, SlotGroup::Degree,   9 },
+    { 13,  9, RURIZED_TEXT("Interval", "短9"),  RURIZED_TEXT("Interval", "増8"),   8, SlotGroup::Altered,  1 },
+    { 14,  9, RURIZED_TEXT("Interval", "長9"),  RURIZED_TEXT("Interval", "減10"), 10, SlotGroup::Degree,   2 },
+    { 15,  9, RURIZED_TEXT("Interval", "増9"),  RURIZED_TEXT("Interval", "短10"), 10, SlotGroup::Altered,  3 },
+    { 17, 11, RURIZED_TEXT("Interval", "完11"), RURIZED_TEXT("Interval", "増10"), 10, SlotGroup::Degree,   5 },
+    { 18, 11, RURIZED_TEXT("Interval", "増11"), RURIZED_TEXT("Interval", "減12"), 12, SlotGroup::Altered,  6 },
+    { 20, 13, RURIZED_TEXT("Interval", "短13"), RURIZED_TEXT("Interval", "増12"), 12, SlotGroup::Altered,  8 },
+    { 21, 13, RURIZED_TEXT("Interval", "長13"), RURIZED_TEXT("Interval", "減14"), 14, SlotGroup::Degree,   9 },
 } };
 // clang-format on
 

@@ -43,7 +43,7 @@ std::string CopyLine(std::string_view name, std::span<const std::string_view> no
     return line;
 }
 
-std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode)
+std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode, std::string_view shownName)
 {
     const auto cells = SpellScale(root, scale, mode);
     if (cells[0].text.empty())
@@ -51,8 +51,9 @@ std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode)
     std::vector<std::string_view> notes;
     for (const ScaleCell& cell : cells)
         notes.push_back(cell.text);
-    const std::string name = std::string(Trimmed(cells[0].text)) + " "
-        + std::string(Scales[static_cast<std::size_t>(scale)].name);
+    const std::string_view scaleName
+        = shownName.empty() ? Scales[static_cast<std::size_t>(scale)].name : shownName;
+    const std::string name = std::string(Trimmed(cells[0].text)) + " " + std::string(scaleName);
     return CopyLine(name, notes);
 }
 
@@ -123,12 +124,12 @@ std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode,
     return CopyLine(name, upward);
 }
 
-std::string KeyCopyText(KeyIndex k)
+std::string KeyCopyText(KeyIndex k, const KeyCaptions& captions)
 {
     if (k < 0 || k >= kKeyCount)
         return {};
-    const std::pair<std::string_view, KeyIndex> columns[]
-        = { { "主調", k }, { "上属調", DominantKey(k) }, { "下属調", SubdominantKey(k) } };
+    const std::pair<std::string_view, KeyIndex> columns[] = { { captions[0], k },
+        { captions[1], DominantKey(k) }, { captions[2], SubdominantKey(k) } };
     std::string line;
     for (const auto& [caption, key] : columns) {
         const KeyName& names = KeyNames[static_cast<std::size_t>(key)];

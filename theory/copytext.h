@@ -5,7 +5,9 @@
 #include "theory/chords.h"
 #include "theory/keys.h"
 #include "theory/spelling.h"
+#include "theory/text.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,8 +19,10 @@ namespace theory {
 // names, wherever the windows' cells show the full-width ＃: "C Lydian ♯5: C D E F♯ G♯ A B".
 std::string CopyLine(std::string_view name, std::span<const std::string_view> notes);
 
-// "C Ionian(Major): C D E F G A B"; empty outside the catalogue or a spelling table.
-std::string ScaleCopyText(PitchClass root, int scale, SpellingMode mode);
+// "C Ionian(Major): C D E F G A B"; empty outside the catalogue or a spelling table. The scale
+// is named as the window shows it, the catalogue's name where that is empty.
+std::string ScaleCopyText(
+    PitchClass root, int scale, SpellingMode mode, std::string_view shownName = {});
 
 // The root, the chord-type list text and the lit notes as the matrix spells them: "C 7(♭9): C E
 // G B♭ C♯" in the mixed table. A slash chord is named as a lead sheet writes it and its notes
@@ -31,8 +35,13 @@ std::string ChordCopyText(PitchClass root, ChordType type, SpellingMode mode,
 std::string ChordName(PitchClass root, ChordType type, SpellingMode mode,
     const ByKeyNames& names = {}, const Voicing& voicing = {});
 
-// Key k, its dominant and its subdominant, each with its relative minor:
-// "主調: C Am 上属調: G Em 下属調: F Dm". Empty outside 0..14.
-std::string KeyCopyText(KeyIndex k);
+// The key window's three column captions: the key, its dominant, its subdominant.
+using KeyCaptions = std::array<std::string_view, 3>;
+inline constexpr KeyCaptions kKeyCaptions { RURIZED_TEXT("frmKey", "主調"),
+    RURIZED_TEXT("frmKey", "上属調"), RURIZED_TEXT("frmKey", "下属調") };
+
+// Key k, its dominant and its subdominant, each with its relative minor, under the captions the
+// window shows: "主調: C Am 上属調: G Em 下属調: F Dm". Empty outside 0..14.
+std::string KeyCopyText(KeyIndex k, const KeyCaptions& captions = kKeyCaptions);
 
 } // namespace theory

@@ -1,5 +1,7 @@
 #include "theory/scales.h"
 
+#include "theory/text.h"
+
 #include <algorithm>
 #include <optional>
 #include <tuple>
@@ -84,7 +86,7 @@ const std::array<Scale, kScaleCount> Scales { {
     { "Aeolian(Natural Minor)",            {  0,  2,  3,  5,  7,  8, 10,  _ } },
     { "Locrian",                           {  0,  1,  3,  5,  6,  8, 10,  _ } },
     // Modes of the melodic minor
-    { "Lydian♭7(上音列)",                  {  0,  2,  4,  6,  7,  9, 10,  _ } },
+    { RURIZED_TEXT("Scale", "Lydian♭7(上音列)"), {  0,  2,  4,  6,  7,  9, 10,  _ } },
     { "Mixolydian♭6",                      {  0,  2,  4,  5,  7,  8, 10,  _ } },
     { "Locrian N2(Altered Dorian)",        {  0,  2,  3,  5,  6,  8, 10,  _ } },
     { "Altered dominant(Super Locrian)",   {  0,  1,  3,  4,  6,  8, 10,  _ } },

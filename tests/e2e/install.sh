@@ -8,7 +8,8 @@ source "$(dirname "$0")/lib.sh" "$1"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.rurized.Rurized
-for file in lib/rurized/Rurized.html lib/rurized/librurized_synth.so lib/rurized/librurized_midi.so \
+for file in lib/rurized/Rurized.html lib/rurized/Rurized.en.html \
+    lib/rurized/librurized_synth.so lib/rurized/librurized_midi.so \
     share/icons/hicolor/scalable/apps/$id.svg \
     share/icons/hicolor/{32x32,48x48,128x128,256x256}/apps/$id.png; do
     [ -s "$prefix/$file" ] || fail "not installed: $file"

@@ -8,8 +8,11 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/rurized-e2e-XXXXXX")
 program=$work/program
 mkdir -p "$program" "$work/run"
 chmod 700 "$work/run"
-cp "$build/Rurized" "$build/Rurized.html" "$build/librurized_synth.so" "$build/librurized_midi.so" "$program/"
+cp "$build/Rurized" "$build/Rurized.html" "$build/Rurized.en.html" "$build/librurized_synth.so" "$build/librurized_midi.so" "$program/"
 export XDG_RUNTIME_DIR=$work/run
+# The program speaks the desktop's language; these tests read its Japanese texts, unless the
+# caller asks for another.
+export LANGUAGE=${RURIZED_LANGUAGE:-ja}
 ini=$program/Rurized.ini
 
 # Offsets inside a window are given in the program's own pixels; on a screen scaled by
