@@ -89,13 +89,14 @@ void frmInstrument::CreateControls()
     chkDegree = new QCheckBox(this);
     ui::Place(chkDegree, "chkDegree", QRect(960, 75, 225, 225));
     lblDegree = CheckCaption(this, "lblDegree", tr("度数"), QRect(1185, 90, 495, 195), chkDegree);
+    // The tuning list stands far enough right for the caption to its left to read "Degrees".
     cmbTuning = ui::DropDown(
-        this, "cmbTuning", QRect(1740, 45, 2400, 300), ui::kDarkGreen, ui::kBrightGreen);
+        this, "cmbTuning", QRect(1935, 45, 2400, 300), ui::kDarkGreen, ui::kBrightGreen);
     for (const theory::Tuning& tuning : theory::Tunings)
         cmbTuning->addItem(ui::Utf8(tuning.name));
     chkLefty = new QCheckBox(this);
-    ui::Place(chkLefty, "chkLefty", QRect(4230, 75, 225, 225));
-    lblLefty = CheckCaption(this, "lblLefty", tr("左利き"), QRect(4455, 90, 780, 195), chkLefty);
+    ui::Place(chkLefty, "chkLefty", QRect(4425, 75, 225, 225));
+    lblLefty = CheckCaption(this, "lblLefty", tr("左利き"), QRect(4650, 90, 690, 195), chkLefty);
 
     picInstrument = new InstrumentFace(
         this,

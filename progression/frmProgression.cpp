@@ -169,8 +169,10 @@ void frmProgression::CreateControls()
 
     cmbBeats = ui::DropDown(
         this, "cmbBeats", QRect(3405, 60, 690, 300), ui::kDarkGreen, ui::kBrightGreen);
-    for (int beats : kBeatsChoices)
+    for (int beats : kBeatsChoices) {
+        //: The list is narrow: a number and a short unit at most; the tooltip names the unit.
         cmbBeats->addItem(tr("%n拍", nullptr, beats));
+    }
     cmbBeats->setCurrentIndex(2);
     cmbBeats->setToolTip(tr("選んだコードの長さ"));
 
