@@ -163,10 +163,9 @@ void frmChord::CreateButtons()
         ui::SvgIcon(QStringLiteral(":/pictures/progression.svg"), QSize(14, 14)));
     cmdSetting = PictureButton(this, "cmdSetting", QRect(5115, 1080, 270, 255),
         ui::SvgIcon(QStringLiteral(":/pictures/setting.svg"), QSize(14, 14)));
-    cmdSarch->setToolTip(QStringLiteral("コードを検索"));
-    cmdProgression->setToolTip(
-        QStringLiteral("コード進行に加える（Insert、Shift+ダイアトニック）"));
-    cmdSetting->setToolTip(QStringLiteral("音程名の設定"));
+    cmdSarch->setToolTip(tr("コードを検索"));
+    cmdProgression->setToolTip(tr("コード進行に加える（Insert、Shift+ダイアトニック）"));
+    cmdSetting->setToolTip(tr("音程名の設定"));
     // Where the guitar button first stood, beside the interval names' gear; the guitar button,
     // which opens the instrument window, ends the second row.
     cmdPlay = new PlayButton(this, QRect(4785, 1080, 270, 255), player_);
@@ -314,7 +313,7 @@ void frmChord::MarkOmittedFifth()
     QLabel* fifth = lblNote[kFifthSlot];
     if (voicing_.noFifth && (shownLit_ >> kFifthSlot & 1)) {
         ui::Paint(fifth, kOmittedColour, ui::kBlack);
-        fifth->setToolTip(QStringLiteral("押さえていない5度 (no 5th)"));
+        fifth->setToolTip(tr("押さえていない5度 (no 5th)"));
     } else {
         Light(fifth, shownLit_ >> kFifthSlot & 1);
         fifth->setToolTip(QString());
@@ -394,8 +393,8 @@ void frmChord::MarkTensions(const theory::TensionFits& fits)
         return;
     tensionsMarked_ = marked;
     const QString legend = marked
-        ? QStringLiteral("緑の枠: 使えるテンション\n赤の枠: アボイド・ノート\n"
-                         "橙の枠: キーの外から借りてよく使うテンション\n灰色の枠: キーの外の音")
+        ? tr("緑の枠: 使えるテンション\n赤の枠: アボイド・ノート\n"
+             "橙の枠: キーの外から借りてよく使うテンション\n灰色の枠: キーの外の音")
         : QString();
     for (std::size_t i = 0; i < fits.size(); ++i) {
         QLabel* cell = lblNote[theory::kFirstTensionSlot + i];
@@ -433,7 +432,7 @@ void frmChord::ShowHeld()
         QLabel* cell = lblNote[static_cast<std::size_t>(s)];
         const bool bass = s == bassSlot && s != 0;
         if (s != kFifthSlot || !voicing_.noFifth)
-            cell->setToolTip(bass ? QStringLiteral("ベース: ") + ChordName() : QString());
+            cell->setToolTip(bass ? tr("ベース: %1").arg(ChordName()) : QString());
         if (!bass && !(held_ >> theory::Transposed(Root(), s) & 1)) {
             cell->setFrameStyle(QFrame::NoFrame);
             continue;

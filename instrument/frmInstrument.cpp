@@ -28,7 +28,8 @@ constexpr ToolFrame kFrame { "frmInstrument", "Instrument", kWidth, 2220, false,
 constexpr int kSide = 60; // twips between the window's edges and the face
 
 // Each face's name on the switch.
-const char* const kFaceNames[] = { "鍵盤", "ネック" };
+const char* const kFaceNames[]
+    = { QT_TRANSLATE_NOOP("frmInstrument", "鍵盤"), QT_TRANSLATE_NOOP("frmInstrument", "ネック") };
 
 // The face: paints through the window's painters and hands clicks back.
 class InstrumentFace final : public QWidget {
@@ -62,9 +63,9 @@ private:
 };
 
 QLabel* CheckCaption(
-    QWidget* parent, const char* name, const char* text, const QRect& twips, QCheckBox* box)
+    QWidget* parent, const char* name, const QString& text, const QRect& twips, QCheckBox* box)
 {
-    QLabel* caption = ui::Caption(parent, name, QString::fromUtf8(text), twips);
+    QLabel* caption = ui::Caption(parent, name, text, twips);
     caption->setBuddy(box);
     return caption;
 }
@@ -84,17 +85,18 @@ void frmInstrument::CreateControls()
 {
     cmdFace = new QPushButton(this);
     ui::Place(cmdFace, "cmdFace", QRect(60, 45, 810, 285));
-    cmdFace->setToolTip(QStringLiteral("鍵盤とネックを切り替え"));
+    cmdFace->setToolTip(tr("鍵盤とネックを切り替え"));
     chkDegree = new QCheckBox(this);
     ui::Place(chkDegree, "chkDegree", QRect(960, 75, 225, 225));
-    lblDegree = CheckCaption(this, "lblDegree", "度数", QRect(1185, 90, 495, 195), chkDegree);
+    lblDegree = CheckCaption(this, "lblDegree", tr("度数"), QRect(1185, 90, 495, 195), chkDegree);
+    // The tuning list stands far enough right for the caption to its left to read "Degrees".
     cmbTuning = ui::DropDown(
-        this, "cmbTuning", QRect(1740, 45, 2400, 300), ui::kDarkGreen, ui::kBrightGreen);
+        this, "cmbTuning", QRect(1935, 45, 2400, 300), ui::kDarkGreen, ui::kBrightGreen);
     for (const theory::Tuning& tuning : theory::Tunings)
         cmbTuning->addItem(ui::Utf8(tuning.name));
     chkLefty = new QCheckBox(this);
-    ui::Place(chkLefty, "chkLefty", QRect(4230, 75, 225, 225));
-    lblLefty = CheckCaption(this, "lblLefty", "左利き", QRect(4455, 90, 780, 195), chkLefty);
+    ui::Place(chkLefty, "chkLefty", QRect(4425, 75, 225, 225));
+    lblLefty = CheckCaption(this, "lblLefty", tr("左利き"), QRect(4650, 90, 690, 195), chkLefty);
 
     picInstrument = new InstrumentFace(
         this,
@@ -158,7 +160,8 @@ void frmInstrument::WriteSettings()
 void frmInstrument::ShowFace(Face face)
 {
     face_ = face;
-    cmdFace->setText(QString::fromUtf8(kFaceNames[static_cast<int>(face)]));
+    cmdFace->setText(
+        QCoreApplication::translate("frmInstrument", kFaceNames[static_cast<int>(face)]));
     for (QWidget* neckOnly : std::initializer_list<QWidget*> { cmbTuning, chkLefty, lblLefty })
         neckOnly->setVisible(face == Face::Neck);
     picInstrument->update();

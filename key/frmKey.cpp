@@ -103,8 +103,7 @@ void frmKey::CreateControls()
     vsbCb = MakeScrollBar(this, "vsbCb", kMargin + kScrollWidth, theory::kKeyCount - 1);
     vsbClef = MakeScrollBar(this, "vsbClef", kMargin + 2 * kScrollWidth, 1);
 
-    const std::array<QString, 3> captions { QStringLiteral("主調"), QStringLiteral("上属調"),
-        QStringLiteral("下属調") };
+    const std::array<QString, 3> captions { tr("主調"), tr("上属調"), tr("下属調") };
     std::array<QLabel*, 3> captionLabels {};
     for (int column = 0; column < 3; ++column) {
         const int left = kColumnLeft[static_cast<std::size_t>(column)];

@@ -188,7 +188,7 @@ bool ChordStrip::event(QEvent* event)
         QStringList lines { slot.name + "  " + slot.numeral };
         if (!slot.function.isEmpty())
             lines << slot.function;
-        lines << QStringLiteral("%1拍").arg(slot.beats);
+        lines << tr("%n拍", nullptr, slot.beats);
         QToolTip::showText(help->globalPos(), lines.join('\n'), this, SlotRect(index));
     } else {
         QToolTip::hideText();

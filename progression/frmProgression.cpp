@@ -52,10 +52,10 @@ struct FunctionLook {
 };
 constexpr FunctionLook kFunctions[] = {
     { 0xC0C0C0, "" }, // none
-    { 0xFFC080, "T: トニック" },
-    { 0x80FF80, "SD: サブドミナント" },
-    { 0x8080FF, "D: ドミナント" },
-    { 0xFF80FF, "SDm: サブドミナント・マイナー" },
+    { 0xFFC080, QT_TRANSLATE_NOOP("frmProgression", "T: トニック") },
+    { 0x80FF80, QT_TRANSLATE_NOOP("frmProgression", "SD: サブドミナント") },
+    { 0x8080FF, QT_TRANSLATE_NOOP("frmProgression", "D: ドミナント") },
+    { 0xFF80FF, QT_TRANSLATE_NOOP("frmProgression", "SDm: サブドミナント・マイナー") },
 };
 
 // Why a chord is offered next, by theory::Reason.
@@ -64,12 +64,12 @@ constexpr const char* kReasons[] = {
     "SD → D",
     "D → T",
     "SD → T",
-    "偽終止",
-    "V7/x: その和音へのドミナント",
-    "解決先",
-    "ツー・ファイブ",
-    "裏コード",
-    "同主短調から借用",
+    QT_TRANSLATE_NOOP("frmProgression", "偽終止"),
+    QT_TRANSLATE_NOOP("frmProgression", "V7/x: その和音へのドミナント"),
+    QT_TRANSLATE_NOOP("frmProgression", "解決先"),
+    QT_TRANSLATE_NOOP("frmProgression", "ツー・ファイブ"),
+    QT_TRANSLATE_NOOP("frmProgression", "裏コード"),
+    QT_TRANSLATE_NOOP("frmProgression", "同主短調から借用"),
 };
 
 QString KeyName(theory::Key key)
@@ -128,10 +128,10 @@ frmProgression::frmProgression(
         connect(entry, &QAction::triggered, this, handler);
         addAction(entry);
     };
-    action(QStringLiteral("貼り付け"), QKeySequence::Paste,
+    action(tr("貼り付け"), QKeySequence::Paste,
         [this] { InsertText(QGuiApplication::clipboard()->text()); });
-    action(QStringLiteral("元に戻す"), QKeySequence::Undo, [this] { Undo(); });
-    action(QStringLiteral("削除"), QKeySequence::Delete, [this] {
+    action(tr("元に戻す"), QKeySequence::Undo, [this] { Undo(); });
+    action(tr("削除"), QKeySequence::Delete, [this] {
         const int selected = picStrip->Selected();
         if (selected < 0 || selected >= static_cast<int>(row_.size()))
             return;
@@ -139,7 +139,7 @@ frmProgression::frmProgression(
         row.erase(row.begin() + selected);
         Change(std::move(row));
     });
-    action(QStringLiteral("MIDI ファイルに保存…"), QKeySequence::Save, [this] { cmdSave_Click(); });
+    action(tr("MIDI ファイルに保存…"), QKeySequence::Save, [this] { cmdSave_Click(); });
 
     Load();
 }
@@ -152,7 +152,7 @@ void frmProgression::CreateControls()
     cmbKey->addItem(QString());
     for (int k = 0; k < 24; ++k)
         cmbKey->addItem(KeyName({ k / 2, k % 2 == 1 }));
-    cmbKey->setToolTip(QStringLiteral("キー（自動: コードから推定）"));
+    cmbKey->setToolTip(tr("キー（自動: コードから推定）"));
 
     spnTempo = new QSpinBox(this);
     ui::Place(spnTempo, QStringLiteral("spnTempo"), QRect(1455, 60, 1050, 300));
@@ -160,19 +160,21 @@ void frmProgression::CreateControls()
     spnTempo->setValue(kDefaultTempo);
     spnTempo->setSuffix(QStringLiteral(" BPM"));
     spnTempo->setFont(ui::GothicFont(9));
-    spnTempo->setToolTip(QStringLiteral("テンポ（1分あたりの拍数）"));
+    spnTempo->setToolTip(tr("テンポ（1分あたりの拍数）"));
 
-    chkLoop = new QCheckBox(QStringLiteral("ループ"), this);
+    chkLoop = new QCheckBox(tr("ループ"), this);
     ui::Place(chkLoop, QStringLiteral("chkLoop"), QRect(2565, 60, 780, 300));
     chkLoop->setFont(ui::PGothicFont(9));
     ui::PaintText(chkLoop, ui::kWhite);
 
     cmbBeats = ui::DropDown(
         this, "cmbBeats", QRect(3405, 60, 690, 300), ui::kDarkGreen, ui::kBrightGreen);
-    for (int beats : kBeatsChoices)
-        cmbBeats->addItem(QStringLiteral("%1拍").arg(beats));
+    for (int beats : kBeatsChoices) {
+        //: The list is narrow: a number and a short unit at most; the tooltip names the unit.
+        cmbBeats->addItem(tr("%n拍", nullptr, beats));
+    }
     cmbBeats->setCurrentIndex(2);
-    cmbBeats->setToolTip(QStringLiteral("選んだコードの長さ"));
+    cmbBeats->setToolTip(tr("選んだコードの長さ"));
 
     cmdPlay = new PlayButton(this, QRect(4155, 82, 270, 255), player_);
     cmdRecord = new QPushButton(this);
@@ -181,14 +183,14 @@ void frmProgression::CreateControls()
     cmdRecord->setIconSize(QSize(14, 14));
     cmdRecord->setCheckable(true);
     ui::PaintButton(cmdRecord, ui::kBlack);
-    cmdRecord->setToolTip(QStringLiteral("MIDI キーボードで押さえた和音を離すたびに加える"));
+    cmdRecord->setToolTip(tr("MIDI キーボードで押さえた和音を離すたびに加える"));
 
     cmdClear = new QPushButton(this);
     ui::Place(cmdClear, QStringLiteral("cmdClear"), QRect(4800, 82, 270, 255));
     cmdClear->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/clear.svg"), QSize(14, 14)));
     cmdClear->setIconSize(QSize(14, 14));
     ui::PaintButton(cmdClear, ui::kBlack);
-    cmdClear->setToolTip(QStringLiteral("すべて消す（Ctrl+Z で戻る）"));
+    cmdClear->setToolTip(tr("すべて消す（Ctrl+Z で戻る）"));
 
     picStrip = new ChordStrip(this, QRect(60, 420, 5010, 1710));
 
@@ -204,7 +206,7 @@ void frmProgression::CreateControls()
     lblDragRow->setFrameShape(QFrame::Box);
     ui::Paint(lblDragRow, ui::kDarkGreen, ui::kBrightGreen);
     lblDragRow->setCursor(Qt::OpenHandCursor);
-    lblDragRow->setToolTip(QStringLiteral("音楽ソフトへドラッグ: 進行全体を MIDI ファイルで"));
+    lblDragRow->setToolTip(tr("音楽ソフトへドラッグ: 進行全体を MIDI ファイルで"));
     lblDragRow->installEventFilter(this);
 
     lblNext = ui::Caption(this, "lblNext", "Next", QRect(5160, 60, 600, 195));
@@ -215,7 +217,7 @@ void frmProgression::CreateControls()
     palette.setColor(QPalette::Base, ui::Color(ui::kNavy));
     palette.setColor(QPalette::Text, ui::Color(0xFFFF80));
     lstNext->setPalette(palette);
-    lstNext->setToolTip(QStringLiteral("クリックで試聴、ダブルクリックで追加"));
+    lstNext->setToolTip(tr("クリックで試聴、ダブルクリックで追加"));
 }
 
 void frmProgression::Load()
@@ -276,14 +278,14 @@ void frmProgression::Show()
     chords_.clear();
     for (const Slot& slot : row_)
         chords_.push_back(slot.chord);
-    cmbKey->setItemText(0, QStringLiteral("自動 (%1)").arg(KeyName(theory::GuessKey(chords_))));
+    cmbKey->setItemText(0, tr("自動 (%1)").arg(KeyName(theory::GuessKey(chords_))));
     const theory::Key key = Key();
     std::vector<StripSlot> shown;
     for (const Slot& slot : row_) {
         const theory::Numeral numeral = theory::RomanNumeral(key, slot.chord);
         const FunctionLook& look = kFunctions[static_cast<int>(numeral.function)];
         shown.push_back({ Name(slot.chord), ui::Utf8(numeral.text), ui::Color(look.colour),
-            QString::fromUtf8(look.words), slot.beats });
+            QCoreApplication::translate("frmProgression", look.words), slot.beats });
     }
     picStrip->SetSlots(std::move(shown));
     const int selected = picStrip->Selected();
@@ -313,7 +315,8 @@ void frmProgression::ShowNext()
         : chords_.back();
     for (const theory::Suggestion& next : theory::NextChords(Key(), after)) {
         auto* item = new QListWidgetItem(Name(next.chord) + QStringLiteral("  ")
-                + QString::fromUtf8(kReasons[static_cast<int>(next.reason)]),
+                + QCoreApplication::translate(
+                    "frmProgression", kReasons[static_cast<int>(next.reason)]),
             lstNext);
         item->setData(Qt::UserRole, next.chord.root);
         item->setData(Qt::UserRole + 1, next.chord.type);
@@ -346,7 +349,7 @@ void frmProgression::Say(const QString& words) { lblMessage->setText(words); }
 bool frmProgression::Append(const theory::SongChord& chord)
 {
     if (row_.size() >= kMaxSlots) {
-        Say(QStringLiteral("コードは %1 個までです").arg(kMaxSlots));
+        Say(tr("コードは %1 個までです").arg(kMaxSlots));
         return false;
     }
     std::vector<Slot> row = row_;
@@ -361,16 +364,15 @@ bool frmProgression::InsertText(const QString& text, int index)
 {
     const theory::ReadChords read = theory::ReadChordNames(text.toStdString());
     if (!read.unread.empty()) {
-        Say(QStringLiteral("コード名として読めません: %1")
-                .arg(QString::fromStdString(read.unread)));
+        Say(tr("コード名として読めません: %1").arg(QString::fromStdString(read.unread)));
         return false;
     }
     if (read.chords.empty()) {
-        Say(QStringLiteral("コード名がありません"));
+        Say(tr("コード名がありません"));
         return false;
     }
     if (row_.size() + read.chords.size() > kMaxSlots) {
-        Say(QStringLiteral("コードは %1 個までです").arg(kMaxSlots));
+        Say(tr("コードは %1 個までです").arg(kMaxSlots));
         return false;
     }
     std::vector<Slot> row = row_;
@@ -419,7 +421,7 @@ void frmProgression::cmdClear_Click()
 {
     StopRow();
     Change({});
-    Say(QStringLiteral("Ctrl+Z で元に戻せます"));
+    Say(tr("Ctrl+Z で元に戻せます"));
 }
 
 void frmProgression::lstNext_Clicked(QListWidgetItem* item)
@@ -451,7 +453,7 @@ theory::Phrase frmProgression::RowPhrase() const
 void frmProgression::PlayRow()
 {
     if (row_.empty()) {
-        Say(QStringLiteral("コードがありません"));
+        Say(tr("コードがありません"));
         return;
     }
     const theory::Phrase phrase = RowPhrase();
@@ -556,10 +558,10 @@ bool frmProgression::eventFilter(QObject* watched, QEvent* event)
 void frmProgression::cmdSave_Click()
 {
     if (row_.empty()) {
-        Say(QStringLiteral("コードがありません"));
+        Say(tr("コードがありません"));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("MIDI ファイルに保存"),
+    const QString path = QFileDialog::getSaveFileName(this, tr("MIDI ファイルに保存"),
         QDir::home().filePath(QStringLiteral("progression.mid")), QStringLiteral("MIDI (*.mid)"));
     if (path.isEmpty())
         return;
@@ -568,6 +570,6 @@ void frmProgression::cmdSave_Click()
     const bool written = out.open(QIODevice::WriteOnly)
         && out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()))
             == static_cast<qint64>(bytes.size());
-    Say(written ? QStringLiteral("保存しました: %1").arg(path)
-                : QStringLiteral("保存できません: %1").arg(out.errorString()));
+    Say(written ? tr("保存しました: %1").arg(path)
+                : tr("保存できません: %1").arg(out.errorString()));
 }

@@ -65,7 +65,7 @@ frmScale::frmScale(Player& player)
     cmdFit->setIcon(ui::SvgIcon(QStringLiteral(":/pictures/fit.svg"), QSize(14, 14)));
     cmdFit->setIconSize(QSize(14, 14));
     ui::PaintButton(cmdFit, ui::kBlack);
-    cmdFit->setToolTip(QStringLiteral("VozuvIverのコードを含むスケールへ"));
+    cmdFit->setToolTip(tr("VozuvIverのコードを含むスケールへ"));
     cmdInstrument = ui::InstrumentButton(this, "cmdInstrument", QRect(3540, 525, 270, 255));
 
     QWidget::setTabOrder(vsbRoot, vsbMode);
@@ -119,9 +119,8 @@ void frmScale::cmdFit_Click()
     const std::vector<int> scales = theory::ScalesHolding(Root(), view.chord, view.keyScale);
     if (view.chord == 0 || scales.empty()) {
         QToolTip::showText(cmdFit->mapToGlobal(QPoint(0, cmdFit->height())),
-            view.chord == 0
-                ? QStringLiteral("VozuvIverにコードがありません")
-                : QStringLiteral("このルートにはVozuvIverのコードを含むスケールがありません"),
+            view.chord == 0 ? tr("VozuvIverにコードがありません")
+                            : tr("このルートにはVozuvIverのコードを含むスケールがありません"),
             cmdFit);
         return;
     }

@@ -124,7 +124,7 @@ void DialogSarch::CreateControls()
     ui::PaintText(lblWhy, ui::kWhite);
     for (ResultList* list : { lstSarch, lstPass }) {
         list->Explain([this](const QListWidgetItem* item) { return Why(item); });
-        auto* offer = new QAction(QStringLiteral("コード進行に加える"), list);
+        auto* offer = new QAction(tr("コード進行に加える"), list);
         connect(offer, &QAction::triggered, this, [this, list] {
             if (const QListWidgetItem* item = list->currentItem())
                 emit HitOffered({ ResultList::Root(item), ResultList::Type(item), {} });
@@ -432,7 +432,7 @@ void DialogSarch::WatchScale()
             chkInScale->setChecked(false); // lists every hit again
     }
     chkInScale->setEnabled(scale && !Searching());
-    const QString why = scale ? QString() : QStringLiteral("ScaleView が開かれていると使えます");
+    const QString why = scale ? QString() : tr("ScaleView が開かれていると使えます");
     chkInScale->setToolTip(why);
     lblInScale->setToolTip(why);
 }

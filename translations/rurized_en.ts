@@ -370,15 +370,15 @@
     <name>frmKey</name>
     <message>
         <source>主調</source>
-        <translation>Key</translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>上属調</source>
-        <translation>Dominant</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>下属調</source>
-        <translation>Subdominant</translation>
+        <translation>IV</translation>
     </message>
 </context>
 <context>
@@ -559,6 +559,233 @@
     <message>
         <source>♭ＩＩI</source>
         <translation>♭III</translation>
+    </message>
+</context>
+<context>
+    <name>ChordStrip</name>
+    <message numerus="yes">
+        <source>%n拍</source>
+        <translation>
+            <numerusform>%n beat</numerusform>
+            <numerusform>%n beats</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogSarch</name>
+    <message>
+        <source>コード進行に加える</source>
+        <translation>Add to progression</translation>
+    </message>
+    <message>
+        <source>ScaleView が開かれていると使えます</source>
+        <translation>Works while ScaleView is open.</translation>
+    </message>
+</context>
+<context>
+    <name>frmChord</name>
+    <message>
+        <source>コードを検索</source>
+        <translation>Searches for chords by their notes.</translation>
+    </message>
+    <message>
+        <source>コード進行に加える（Insert、Shift+ダイアトニック）</source>
+        <translation>Adds the chord to the progression (Insert, or a diatonic button with Shift).</translation>
+    </message>
+    <message>
+        <source>音程名の設定</source>
+        <translation>Chooses the interval names.</translation>
+    </message>
+    <message>
+        <source>押さえていない5度 (no 5th)</source>
+        <translation>Fifth not played (no 5th).</translation>
+    </message>
+    <message>
+        <source>緑の枠: 使えるテンション
+赤の枠: アボイド・ノート
+橙の枠: キーの外から借りてよく使うテンション
+灰色の枠: キーの外の音</source>
+        <translation>Green frame: available tension
+Red frame: avoid note
+Orange frame: tension often borrowed from outside the key
+Grey frame: note outside the key</translation>
+    </message>
+    <message>
+        <source>ベース: %1</source>
+        <translation>Bass: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmInstrument</name>
+    <message>
+        <source>鍵盤</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>ネック</source>
+        <translation>Neck</translation>
+    </message>
+    <message>
+        <source>鍵盤とネックを切り替え</source>
+        <translation>Switches between keyboard and neck.</translation>
+    </message>
+    <message>
+        <source>度数</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>左利き</source>
+        <translation>Lefty</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgression</name>
+    <message>
+        <source>T: トニック</source>
+        <translation>T: tonic</translation>
+    </message>
+    <message>
+        <source>SD: サブドミナント</source>
+        <translation>SD: subdominant</translation>
+    </message>
+    <message>
+        <source>D: ドミナント</source>
+        <translation>D: dominant</translation>
+    </message>
+    <message>
+        <source>SDm: サブドミナント・マイナー</source>
+        <translation>SDm: subdominant minor</translation>
+    </message>
+    <message>
+        <source>偽終止</source>
+        <translation>Deceptive</translation>
+    </message>
+    <message>
+        <source>V7/x: その和音へのドミナント</source>
+        <translation>Secondary V7</translation>
+    </message>
+    <message>
+        <source>解決先</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>ツー・ファイブ</source>
+        <translation>II–V</translation>
+    </message>
+    <message>
+        <source>裏コード</source>
+        <translation>Tritone sub</translation>
+    </message>
+    <message>
+        <source>同主短調から借用</source>
+        <translation>Borrowed</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルに保存…</source>
+        <translation>Save as MIDI file…</translation>
+    </message>
+    <message>
+        <source>キー（自動: コードから推定）</source>
+        <translation>The key. Auto guesses it from the chords.</translation>
+    </message>
+    <message>
+        <source>テンポ（1分あたりの拍数）</source>
+        <translation>Tempo in beats per minute.</translation>
+    </message>
+    <message>
+        <source>ループ</source>
+        <translation>Loop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n拍</source>
+        <extracomment>The list is narrow: a number and a short unit at most; the tooltip names the unit.</extracomment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>選んだコードの長さ</source>
+        <translation>Length of the selected chord in beats.</translation>
+    </message>
+    <message>
+        <source>MIDI キーボードで押さえた和音を離すたびに加える</source>
+        <translation>Adds each chord held on a MIDI keyboard as you let it go.</translation>
+    </message>
+    <message>
+        <source>すべて消す（Ctrl+Z で戻る）</source>
+        <translation>Clears every chord (Ctrl+Z brings them back).</translation>
+    </message>
+    <message>
+        <source>音楽ソフトへドラッグ: 進行全体を MIDI ファイルで</source>
+        <translation>Drag into your music software to take the whole progression as a MIDI file.</translation>
+    </message>
+    <message>
+        <source>クリックで試聴、ダブルクリックで追加</source>
+        <translation>Click to listen, double-click to add.</translation>
+    </message>
+    <message>
+        <source>自動 (%1)</source>
+        <translation>Auto (%1)</translation>
+    </message>
+    <message>
+        <source>コードは %1 個までです</source>
+        <translation>The progression holds up to %1 chords.</translation>
+    </message>
+    <message>
+        <source>コード名として読めません: %1</source>
+        <translation>Not a chord name: %1</translation>
+    </message>
+    <message>
+        <source>コード名がありません</source>
+        <translation>No chord names found.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z で元に戻せます</source>
+        <translation>Press Ctrl+Z to undo.</translation>
+    </message>
+    <message>
+        <source>コードがありません</source>
+        <translation>The progression is empty.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルに保存</source>
+        <translation>Save as MIDI file</translation>
+    </message>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>保存できません: %1</source>
+        <translation>Could not save: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmScale</name>
+    <message>
+        <source>VozuvIverのコードを含むスケールへ</source>
+        <translation>Goes to the next scale that holds the chord in VozuvIver.</translation>
+    </message>
+    <message>
+        <source>VozuvIverにコードがありません</source>
+        <translation>VozuvIver shows no chord.</translation>
+    </message>
+    <message>
+        <source>このルートにはVozuvIverのコードを含むスケールがありません</source>
+        <translation>No scale on this root holds VozuvIver&apos;s chord.</translation>
     </message>
 </context>
 </TS>
