@@ -175,7 +175,7 @@ void frmChord::CreateButtons()
 void frmChord::CreateDiatonicArea()
 {
     lblKey = ui::Caption(this, "lblKey", "Key", QRect(60, 1500, 375, 195));
-    cmbKey = ui::DropDown(this, "cmbKey", QRect(60, 1740, 645, 300), kDarkRed, kLightYellow);
+    cmbKey = ui::DropDown(this, "cmbKey", QRect(60, 1740, 690, 300), kDarkRed, kLightYellow);
     for (int k = 0; k < 12; ++k)
         cmbKey->addItem(QString());
     lblMajor = ui::Caption(this, "lblMajor", "Major", QRect(1620, 1560, 465, 195));

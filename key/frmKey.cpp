@@ -3,6 +3,7 @@
 #include "key/keypainter.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
+#include "shell/language.h"
 #include "shell/units.h"
 #include "shell/player.h"
 #include "sound/playbutton.h"
@@ -90,7 +91,12 @@ frmKey::frmKey(Player& player)
     connect(cmdPlay, &QPushButton::clicked, this, [this] { PlayKeyName(0); });
     for (QLabel* name : lblKDS)
         name->installEventFilter(this);
-    ui::OfferCopy(this, [this] { return ui::Utf8(theory::KeyCopyText(k)); });
+    ui::OfferCopy(this, [this] {
+        const std::string captions[]
+            = { Label1->text().toStdString(), Label2->text().toStdString(),
+                  Label3->text().toStdString() };
+        return ui::Utf8(theory::KeyCopyText(k, { captions[0], captions[1], captions[2] }));
+    });
 
     k = theory::kKeyOfC;
     InitKeyNames();
@@ -103,7 +109,6 @@ void frmKey::CreateControls()
     vsbCb = MakeScrollBar(this, "vsbCb", kMargin + kScrollWidth, theory::kKeyCount - 1);
     vsbClef = MakeScrollBar(this, "vsbClef", kMargin + 2 * kScrollWidth, 1);
 
-    const std::array<QString, 3> captions { tr("主調"), tr("上属調"), tr("下属調") };
     std::array<QLabel*, 3> captionLabels {};
     for (int column = 0; column < 3; ++column) {
         const int left = kColumnLeft[static_cast<std::size_t>(column)];
@@ -118,7 +123,7 @@ void frmKey::CreateControls()
             lblKDS[static_cast<std::size_t>(index)] = name;
         }
         QLabel* caption = MakeLabel(this, QStringLiteral("Label%1").arg(column + 1),
-            captions[static_cast<std::size_t>(column)],
+            rurized::Translated("frmKey", theory::kKeyCaptions[static_cast<std::size_t>(column)]),
             QRect(left + kMajorWidth + kMinorWidth, kMargin, kCaptionWidth, kNameHeight));
         ui::PaintText(caption, ui::kWhite);
         captionLabels[static_cast<std::size_t>(column)] = caption;

@@ -163,7 +163,7 @@ void frmProgression::CreateControls()
     spnTempo->setToolTip(tr("テンポ（1分あたりの拍数）"));
 
     chkLoop = new QCheckBox(tr("ループ"), this);
-    ui::Place(chkLoop, QStringLiteral("chkLoop"), QRect(2565, 60, 780, 300));
+    ui::Place(chkLoop, QStringLiteral("chkLoop"), QRect(2535, 60, 840, 300));
     chkLoop->setFont(ui::PGothicFont(9));
     ui::PaintText(chkLoop, ui::kWhite);
 

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ChordStrip</name>
+    <message numerus="yes">
+        <source>%n拍</source>
+        <translation>
+            <numerusform>%n beat</numerusform>
+            <numerusform>%n beats</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>コピー</source>
@@ -10,6 +20,17 @@
     <message>
         <source>鍵盤とギターのネックで見る (Instrument)</source>
         <translation>See it on a keyboard and a guitar neck (Instrument).</translation>
+    </message>
+</context>
+<context>
+    <name>DialogSarch</name>
+    <message>
+        <source>コード進行に加える</source>
+        <translation>Add to progression</translation>
+    </message>
+    <message>
+        <source>ScaleView が開かれていると使えます</source>
+        <translation>Works while ScaleView is open.</translation>
     </message>
 </context>
 <context>
@@ -367,10 +388,66 @@
     </message>
 </context>
 <context>
+    <name>frmChord</name>
+    <message>
+        <source>コードを検索</source>
+        <translation>Searches for chords by their notes.</translation>
+    </message>
+    <message>
+        <source>コード進行に加える（Insert、Shift+ダイアトニック）</source>
+        <translation>Adds the chord to the progression (Insert, or a diatonic button with Shift).</translation>
+    </message>
+    <message>
+        <source>音程名の設定</source>
+        <translation>Chooses the interval names.</translation>
+    </message>
+    <message>
+        <source>押さえていない5度 (no 5th)</source>
+        <translation>Fifth not played (no 5th).</translation>
+    </message>
+    <message>
+        <source>緑の枠: 使えるテンション
+赤の枠: アボイド・ノート
+橙の枠: キーの外から借りてよく使うテンション
+灰色の枠: キーの外の音</source>
+        <translation>Green frame: available tension
+Red frame: avoid note
+Orange frame: tension often borrowed from outside the key
+Grey frame: note outside the key</translation>
+    </message>
+    <message>
+        <source>ベース: %1</source>
+        <translation>Bass: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmInstrument</name>
+    <message>
+        <source>鍵盤</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>ネック</source>
+        <translation>Neck</translation>
+    </message>
+    <message>
+        <source>鍵盤とネックを切り替え</source>
+        <translation>Switches between keyboard and neck.</translation>
+    </message>
+    <message>
+        <source>度数</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>左利き</source>
+        <translation>Lefty</translation>
+    </message>
+</context>
+<context>
     <name>frmKey</name>
     <message>
         <source>主調</source>
-        <translation>Home</translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>上属調</source>
@@ -432,210 +509,6 @@
     <message>
         <source>青</source>
         <translation>Blue</translation>
-    </message>
-</context>
-<context>
-    <name>frmReference</name>
-    <message>
-        <source>音の名称</source>
-        <translation>Degree names</translation>
-    </message>
-    <message>
-        <source>トニック</source>
-        <translation>Key note</translation>
-    </message>
-    <message>
-        <source>主音</source>
-        <translation>do</translation>
-    </message>
-    <message>
-        <source>SuperTonic</source>
-        <translation>Supertonic</translation>
-    </message>
-    <message>
-        <source>スーパートニック</source>
-        <translation>A step above I</translation>
-    </message>
-    <message>
-        <source>上主音</source>
-        <translation>re</translation>
-    </message>
-    <message>
-        <source>ミーディアント</source>
-        <translation>Midway to V</translation>
-    </message>
-    <message>
-        <source>上中音</source>
-        <translation>mi</translation>
-    </message>
-    <message>
-        <source>SubDominant</source>
-        <translation>Subdominant</translation>
-    </message>
-    <message>
-        <source>サブドミナント</source>
-        <translation>A fifth below I</translation>
-    </message>
-    <message>
-        <source>下属音</source>
-        <translation>fa</translation>
-    </message>
-    <message>
-        <source>ドミナント</source>
-        <translation>A fifth above I</translation>
-    </message>
-    <message>
-        <source>上属音</source>
-        <translation>sol</translation>
-    </message>
-    <message>
-        <source>SubMediant</source>
-        <translation>Submediant</translation>
-    </message>
-    <message>
-        <source>サブミーディアント</source>
-        <translation>Midway down to IV</translation>
-    </message>
-    <message>
-        <source>下中音</source>
-        <translation>la</translation>
-    </message>
-    <message>
-        <source>LeadingTone</source>
-        <translation>Leading tone</translation>
-    </message>
-    <message>
-        <source>リーディングトーン</source>
-        <translation>♭VII: subtonic</translation>
-    </message>
-    <message>
-        <source>導音</source>
-        <translation>ti</translation>
-    </message>
-    <message>
-        <source>特有なコード</source>
-        <translation>Characteristic chords</translation>
-    </message>
-    <message>
-        <source>DoppelDominant</source>
-        <translation>Double dominant</translation>
-    </message>
-    <message>
-        <source>ドッペルドミナント</source>
-        <translation>V7/V</translation>
-    </message>
-    <message>
-        <source>NeapolitanChord</source>
-        <translation>Neapolitan chord</translation>
-    </message>
-    <message>
-        <source>ナポリタンコード</source>
-        <translation>N6 (♭II6)</translation>
-    </message>
-    <message>
-        <source>よく使われるテンション</source>
-        <translation>Common tensions</translation>
-    </message>
-    <message>
-        <source>ＩＩ</source>
-        <translation>II</translation>
-    </message>
-    <message>
-        <source>ＩＩI</source>
-        <translation>III</translation>
-    </message>
-    <message>
-        <source>ＩＩm</source>
-        <translation>IIm</translation>
-    </message>
-    <message>
-        <source>ＩＩm(♭5)</source>
-        <translation>IIm(♭5)</translation>
-    </message>
-    <message>
-        <source>ＩＩIm</source>
-        <translation>IIIm</translation>
-    </message>
-    <message>
-        <source>♭ＩＩI</source>
-        <translation>♭III</translation>
-    </message>
-</context>
-<context>
-    <name>ChordStrip</name>
-    <message numerus="yes">
-        <source>%n拍</source>
-        <translation>
-            <numerusform>%n beat</numerusform>
-            <numerusform>%n beats</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>DialogSarch</name>
-    <message>
-        <source>コード進行に加える</source>
-        <translation>Add to progression</translation>
-    </message>
-    <message>
-        <source>ScaleView が開かれていると使えます</source>
-        <translation>Works while ScaleView is open.</translation>
-    </message>
-</context>
-<context>
-    <name>frmChord</name>
-    <message>
-        <source>コードを検索</source>
-        <translation>Searches for chords by their notes.</translation>
-    </message>
-    <message>
-        <source>コード進行に加える（Insert、Shift+ダイアトニック）</source>
-        <translation>Adds the chord to the progression (Insert, or a diatonic button with Shift).</translation>
-    </message>
-    <message>
-        <source>音程名の設定</source>
-        <translation>Chooses the interval names.</translation>
-    </message>
-    <message>
-        <source>押さえていない5度 (no 5th)</source>
-        <translation>Fifth not played (no 5th).</translation>
-    </message>
-    <message>
-        <source>緑の枠: 使えるテンション
-赤の枠: アボイド・ノート
-橙の枠: キーの外から借りてよく使うテンション
-灰色の枠: キーの外の音</source>
-        <translation>Green frame: available tension
-Red frame: avoid note
-Orange frame: tension often borrowed from outside the key
-Grey frame: note outside the key</translation>
-    </message>
-    <message>
-        <source>ベース: %1</source>
-        <translation>Bass: %1</translation>
-    </message>
-</context>
-<context>
-    <name>frmInstrument</name>
-    <message>
-        <source>鍵盤</source>
-        <translation>Keys</translation>
-    </message>
-    <message>
-        <source>ネック</source>
-        <translation>Neck</translation>
-    </message>
-    <message>
-        <source>鍵盤とネックを切り替え</source>
-        <translation>Switches between keyboard and neck.</translation>
-    </message>
-    <message>
-        <source>度数</source>
-        <translation>Degrees</translation>
-    </message>
-    <message>
-        <source>左利き</source>
-        <translation>Lefty</translation>
     </message>
 </context>
 <context>
@@ -771,6 +644,133 @@ Grey frame: note outside the key</translation>
     <message>
         <source>保存できません: %1</source>
         <translation>Could not save: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmReference</name>
+    <message>
+        <source>音の名称</source>
+        <translation>Degree names</translation>
+    </message>
+    <message>
+        <source>トニック</source>
+        <translation>Key note</translation>
+    </message>
+    <message>
+        <source>主音</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>SuperTonic</source>
+        <translation>Supertonic</translation>
+    </message>
+    <message>
+        <source>スーパートニック</source>
+        <translation>A step above I</translation>
+    </message>
+    <message>
+        <source>上主音</source>
+        <translation>re</translation>
+    </message>
+    <message>
+        <source>ミーディアント</source>
+        <translation>Midway to V</translation>
+    </message>
+    <message>
+        <source>上中音</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>SubDominant</source>
+        <translation>Subdominant</translation>
+    </message>
+    <message>
+        <source>サブドミナント</source>
+        <translation>A fifth below I</translation>
+    </message>
+    <message>
+        <source>下属音</source>
+        <translation>fa</translation>
+    </message>
+    <message>
+        <source>ドミナント</source>
+        <translation>A fifth above I</translation>
+    </message>
+    <message>
+        <source>上属音</source>
+        <translation>sol</translation>
+    </message>
+    <message>
+        <source>SubMediant</source>
+        <translation>Submediant</translation>
+    </message>
+    <message>
+        <source>サブミーディアント</source>
+        <translation>Midway down to IV</translation>
+    </message>
+    <message>
+        <source>下中音</source>
+        <translation>la</translation>
+    </message>
+    <message>
+        <source>LeadingTone</source>
+        <translation>Leading tone</translation>
+    </message>
+    <message>
+        <source>リーディングトーン</source>
+        <translation>♭VII: subtonic</translation>
+    </message>
+    <message>
+        <source>導音</source>
+        <translation>ti</translation>
+    </message>
+    <message>
+        <source>特有なコード</source>
+        <translation>Characteristic chords</translation>
+    </message>
+    <message>
+        <source>DoppelDominant</source>
+        <translation>Double dominant</translation>
+    </message>
+    <message>
+        <source>ドッペルドミナント</source>
+        <translation>V7/V</translation>
+    </message>
+    <message>
+        <source>NeapolitanChord</source>
+        <translation>Neapolitan chord</translation>
+    </message>
+    <message>
+        <source>ナポリタンコード</source>
+        <translation>N6 (♭II6)</translation>
+    </message>
+    <message>
+        <source>よく使われるテンション</source>
+        <translation>Common tensions</translation>
+    </message>
+    <message>
+        <source>ＩＩ</source>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>ＩＩI</source>
+        <translation>III</translation>
+    </message>
+    <message>
+        <source>ＩＩm</source>
+        <translation>IIm</translation>
+    </message>
+    <message>
+        <source>ＩＩm(♭5)</source>
+        <translation>IIm(♭5)</translation>
+    </message>
+    <message>
+        <source>ＩＩIm</source>
+        <translation>IIIm</translation>
+    </message>
+    <message>
+        <source>♭ＩＩI</source>
+        <translation>♭III</translation>
     </message>
 </context>
 <context>
