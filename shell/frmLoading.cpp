@@ -2,6 +2,7 @@
 
 #include "shell/controls.h"
 #include "shell/fonts.h"
+#include "shell/language.h"
 #include "shell/units.h"
 
 #include <QCoreApplication>
@@ -15,19 +16,15 @@ namespace {
 // A line of the splash, filled from the outline of its text that the build made instead of
 // drawn with a font: the splash appears before anything else, and loading a font first would
 // keep the launcher waiting. The label still holds its text, for screen readers, and draws it
-// with the font should the outline be missing, or be of the untranslated line.
+// with the font should the outline be missing.
 class Lettering final : public QLabel {
 public:
-    Lettering(const QString& text, bool stored, QWidget* parent)
-        : QLabel(text, parent)
-        , stored_(stored)
-    {
-    }
+    using QLabel::QLabel;
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        const QPainterPath outline = stored_ ? StoredOutline(objectName()) : QPainterPath();
+        const QPainterPath outline = StoredOutline(objectName());
         if (outline.isEmpty()) {
             QLabel::paintEvent(event);
             return;
@@ -36,15 +33,11 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillPath(outline, palette().color(QPalette::WindowText));
     }
-
-private:
-    bool stored_;
 };
 
 QLabel* MakeLabel(QWidget* parent, const SplashLine& line)
 {
-    const QString text = QCoreApplication::translate("frmLoading", line.text);
-    auto* label = new Lettering(text, text == QString::fromUtf8(line.text), parent);
+    auto* label = new Lettering(QCoreApplication::translate("frmLoading", line.text), parent);
     ui::Place(label, line.name, QRect(line.left, line.top, line.width, line.height));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ui::PGothicFont(9, line.bold));
@@ -57,7 +50,10 @@ QLabel* MakeLabel(QWidget* parent, const SplashLine& line)
 QPainterPath StoredOutline(const QString& line)
 {
     // Read from memory at once rather than a value at a time through a file.
-    const QResource stored(QStringLiteral(":/lettering/%1.path").arg(line));
+    const QString folder = rurized::CurrentLanguage() == rurized::Language::English
+        ? QStringLiteral(":/lettering/en/")
+        : QStringLiteral(":/lettering/");
+    const QResource stored(folder + line + QStringLiteral(".path"));
     QDataStream in(stored.uncompressedData());
     in.setVersion(kLetteringVersion);
     QPainterPath outline;

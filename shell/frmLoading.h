@@ -11,7 +11,7 @@ class QLabel;
 
 // One line of the splash: its label's name, its text (UTF-8), its place in twips, and whether
 // it is bold. The program's build draws each line's outline from this table too
-// (pictures/lettering.cpp), in Japanese: a translated line is drawn with the font.
+// (pictures/lettering.cpp), in each language.
 struct SplashLine {
     const char* name;
     const char* text;
@@ -29,11 +29,13 @@ inline constexpr std::array<SplashLine, 3> kSplashLines { {
         false },
 } };
 
-// The build stores each line's outline as a path in this stream format, one resource a line:
-// ":/lettering/Label1.path" (pictures/lettering.cpp).
+// The build stores each line's outline as a path in this stream format, one resource a line
+// and language: ":/lettering/Label1.path", in English ":/lettering/en/Label1.path"
+// (pictures/lettering.cpp).
 inline constexpr QDataStream::Version kLetteringVersion = QDataStream::Qt_6_4;
 
-// The stored outline of the named line, in its label's pixels; empty if there is none.
+// The stored outline of the named line in the interface's language, in its label's pixels;
+// empty if there is none.
 QPainterPath StoredOutline(const QString& line);
 
 class frmLoading : public QWidget {

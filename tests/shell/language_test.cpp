@@ -6,6 +6,7 @@
 #include "chord/frmChord.h"
 #include "midi/MidiDialog.h"
 #include "midi/midi.h"
+#include "shell/frmLoading.h"
 #include "shell/frmMain.h"
 #include "shell/language.h"
 #include "sound/SoundDialog.h"
@@ -225,6 +226,14 @@ TEST_P(EveryWindow, ShowsNoTextCutOff)
                 + ": " + clipped).toStdString();
         }
     }
+}
+
+// The splash shows its lines from outlines the build drew, in either language, so that it
+// loads no font before the launcher appears.
+TEST_P(EveryWindow, SplashLinesAreStoredOutlines)
+{
+    for (const SplashLine& line : kSplashLines)
+        EXPECT_FALSE(StoredOutline(QString::fromUtf8(line.name)).isEmpty()) << line.name;
 }
 
 TEST_F(InEnglish, EveryWindowShowsNoJapanese)
