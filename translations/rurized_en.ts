@@ -567,7 +567,7 @@ Grey frame: note outside the key</translation>
     </message>
     <message>
         <source>MIDI ファイルに保存…</source>
-        <translation>Save as MIDI file…</translation>
+        <translation>Save as MIDI file...</translation>
     </message>
     <message>
         <source>キー（自動: コードから推定）</source>
@@ -718,7 +718,7 @@ Grey frame: note outside the key</translation>
     </message>
     <message>
         <source>リーディングトーン</source>
-        <translation>♭VII: subtonic</translation>
+        <translation>A semitone below I</translation>
     </message>
     <message>
         <source>導音</source>
