@@ -11,8 +11,9 @@ chmod 700 "$work/run"
 cp "$build/Rurized" "$build/Rurized.html" "$build/Rurized.en.html" "$build/librurized_synth.so" "$build/librurized_midi.so" "$program/"
 export XDG_RUNTIME_DIR=$work/run
 # The program speaks the desktop's language; these tests read its Japanese texts, unless the
-# caller asks for another.
-export LANGUAGE=${RURIZED_LANGUAGE:-ja}
+# caller asks for another. Only the program is told: the tools whose output the tests read
+# (pactl, jack_lsp, ...) keep theirs.
+language=${RURIZED_LANGUAGE:-ja}
 ini=$program/Rurized.ini
 
 # Offsets inside a window are given in the program's own pixels; on a screen scaled by
@@ -43,7 +44,7 @@ fail() {
 
 # Starts the program in the background; its process id lands in $pid.
 start_program() {
-    "$program/Rurized" >>"$work/log" 2>&1 &
+    LANGUAGE=$language "$program/Rurized" >>"$work/log" 2>&1 &
     pid=$!
 }
 

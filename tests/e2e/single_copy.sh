@@ -31,7 +31,7 @@ dismiss() {
 race() {
     local copies=() copy
     for _ in $(seq $COPIES); do
-        ( exec 4>&-; read -r _ <"$gate"; exec "$program/Rurized" ) >>"$work/log" 2>&1 &
+        ( exec 4>&-; read -r _ <"$gate"; LANGUAGE=$language exec "$program/Rurized" ) >>"$work/log" 2>&1 &
         copies+=($!)
     done
     printf '\n%.0s' $(seq $COPIES) >&4
