@@ -4,14 +4,15 @@
 //                                       read of 5 ms, the time the read returned, the recording's
 //                                       own latency the server reports, and the samples
 //   press_to_sound record-jack FILE     the same from a running JACK server: its input port
-//                                       "press_to_sound:in", each sample stamped with its cycle's
-//                                       time, until SIGTERM
+//                                       "press_to_sound:in", each sample stamped with the time
+//                                       its cycle ran, until SIGTERM
 //   press_to_sound click                clicks the left button through XTest where the pointer
 //                                       is; prints the times before sending and once the X
 //                                       server has it (nanoseconds)
 //   press_to_sound read FILE T...       for clicks at times T: the delay to the first sample of
 //                                       sound, and the gaps (5 ms of silence) in the second that
 //                                       the chord rings after it
+//   press_to_sound read-jack FILE T...  the same for a recording from JACK
 // A read's time bounds its samples from above, so the delays can only come out too long, by at
 // most what the monitor needs to hand a sample over at its quickest.
 #include <X11/Xlib.h>
@@ -41,6 +42,10 @@ constexpr int kBlock = kRate / 200; // 5 ms
 struct Block {
     std::int64_t readNs; // when the read returned
     std::int64_t latencyNs; // the recording's latency at that read, as the server tells it
+    // From JACK, a block's samples before laterFrom came in the cycle before the one that
+    // completed it (readNs), which ran at earlierNs.
+    std::int64_t earlierNs = 0;
+    std::int32_t laterFrom = 0;
     std::int16_t samples[kBlock];
 };
 
@@ -81,10 +86,10 @@ int Record(const char* source, const char* file)
 struct Tape {
     jack_client_t* client = nullptr;
     jack_port_t* port = nullptr;
-    std::int64_t jackToMonotonicNs = 0;
     std::vector<Block> blocks = std::vector<Block>(10 * 60 * 200);
     std::atomic<std::size_t> filled { 0 }; // whole blocks
     std::size_t sample = 0; // within the block being filled
+    std::int64_t lastRanNs = 0; // when the cycle before ran
 };
 
 std::atomic<bool> stop { false };
@@ -98,24 +103,31 @@ int RecordJack(const char* file)
         return 1;
     }
     tape.port = jack_port_register(tape.client, "in", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
-    tape.jackToMonotonicNs = Now() - std::int64_t(jack_get_time()) * 1000;
     jack_set_process_callback(
         tape.client,
         [](jack_nframes_t frames, void*) {
+            // Not the cycle's nominal time (its frames' time), which a late cycle has passed
+            // already, so that a press made meanwhile and sounding in it would seem to sound
+            // before it was made: the samples are in the graph when the cycle runs.
+            const std::int64_t ranNs = Now();
             const auto* in = static_cast<const float*>(jack_port_get_buffer(tape.port, frames));
-            const jack_nframes_t first = jack_last_frame_time(tape.client);
+            if (tape.sample > 0 && tape.filled < tape.blocks.size()) {
+                Block& started = tape.blocks[tape.filled];
+                started.earlierNs = tape.lastRanNs;
+                started.laterFrom = static_cast<std::int32_t>(tape.sample);
+            }
+            tape.lastRanNs = ranNs;
             for (jack_nframes_t f = 0; f < frames; ++f) {
                 const std::size_t b = tape.filled;
                 if (b == tape.blocks.size())
                     return 0;
                 Block& block = tape.blocks[b];
+                if (tape.sample == 0)
+                    block.laterFrom = 0;
                 block.samples[tape.sample]
                     = static_cast<std::int16_t>(std::clamp(in[f], -1.f, 1.f) * 32767);
                 if (++tape.sample == kBlock) {
-                    // As a read would return: once the block's last sample is there.
-                    block.readNs
-                        = std::int64_t(jack_frames_to_time(tape.client, first + f + 1)) * 1000
-                        + tape.jackToMonotonicNs;
+                    block.readNs = ranNs;
                     block.latencyNs = 0;
                     tape.sample = 0;
                     tape.filled = b + 1;
@@ -159,7 +171,7 @@ int Click()
     return 0;
 }
 
-int Read(const char* file, int count, char** clicks)
+int Read(const char* file, bool fromJack, int count, char** clicks)
 {
     std::vector<Block> blocks;
     if (std::FILE* in = std::fopen(file, "rb")) {
@@ -173,7 +185,11 @@ int Read(const char* file, int count, char** clicks)
     // touches the earliest reads from below is when each sample was there at the latest. The
     // line is drawn through the reads of the second around the sample, so that a pause in the
     // recording or the two clocks' drift cannot move it.
-    const auto at = [&blocks](std::size_t b, int i) {
+    // From JACK each sample has its cycle's time (a period shorter than a block gives the
+    // samples of a middle cycle the later time, too late by one period at most).
+    const auto at = [&blocks, fromJack](std::size_t b, int i) {
+        if (fromJack)
+            return i < blocks[b].laterFrom ? blocks[b].earlierNs : blocks[b].readNs;
         std::int64_t offset = INT64_MAX;
         for (std::size_t r = b > 100 ? b - 100 : 0; r < std::min(blocks.size(), b + 100); ++r) {
             offset = std::min(offset,
@@ -227,9 +243,11 @@ int main(int argc, char* argv[])
     if (argc == 2 && !std::strcmp(argv[1], "click"))
         return Click();
     if (argc >= 3 && !std::strcmp(argv[1], "read"))
-        return Read(argv[2], argc - 3, argv + 3);
-    std::fputs("usage: press_to_sound record SOURCE FILE | record-jack FILE | click | read FILE "
-               "TIMES...\n",
+        return Read(argv[2], false, argc - 3, argv + 3);
+    if (argc >= 3 && !std::strcmp(argv[1], "read-jack"))
+        return Read(argv[2], true, argc - 3, argv + 3);
+    std::fputs("usage: press_to_sound record SOURCE FILE | record-jack FILE | click | "
+               "read[-jack] FILE TIMES...\n",
         stderr);
     return 2;
 }
