@@ -1,6 +1,7 @@
 #include "engines/engines.h"
 
 #include "engines/module.h"
+#include "midi/systems.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,6 +48,9 @@ std::unique_ptr<sound::Synth> LoadSynth(const std::string& soundFont, sound::Tro
 
 std::unique_ptr<midi::Ports> OpenPorts(std::string& why)
 {
+    // RtMidi is not loaded where it could open nothing.
+    if (why = midi::WhyNoMidiSystem(); !why.empty())
+        return nullptr;
     static const Module<rurized_open_ports_t> module(kMidiModule, "rurized_open_ports");
     if (!module.entry) {
         why = module.why;

@@ -17,7 +17,8 @@ inline constexpr const char* kSynthModule = "librurized_synth.so";
 inline constexpr const char* kMidiModule = "librurized_midi.so";
 
 // As sound::Synth::Load and midi::Ports::Open; when the module itself cannot load, why says so
-// (for the synthesizer, as Trouble::NoEngine).
+// (for the synthesizer, as Trouble::NoEngine). The MIDI module is not loaded on a machine with
+// no MIDI system (midi/systems.h).
 std::unique_ptr<sound::Synth> LoadSynth(const std::string& soundFont, sound::Trouble& why);
 std::unique_ptr<midi::Ports> OpenPorts(std::string& why);
 

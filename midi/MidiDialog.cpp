@@ -54,6 +54,9 @@ MidiDialog::MidiDialog(Midi& midi, QWidget* parent)
     for (QRadioButton* opt : optOut)
         connect(opt, &QRadioButton::toggled, this, &MidiDialog::Apply);
     connect(&midi_, &Midi::Opened, this, &MidiDialog::ListDevices);
+    // Ports that could not open at start-up are tried again: a JACK server started since is
+    // found now.
+    midi_.Start();
     connect(spnChannel, &QSpinBox::valueChanged, this, &MidiDialog::Apply);
     connect(cmbInput, &QComboBox::activated, this, &MidiDialog::Apply);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);

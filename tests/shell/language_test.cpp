@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyleOption>
 #include <QTextDocument>
 
@@ -182,9 +183,13 @@ protected:
         for (int id = 0; id < kWindowIdCount; ++id)
             windows.push_back(registry.Touch(static_cast<WindowId>(id)));
         windows.push_back(new SoundDialog(*sound, launcher.get()));
+        // The MIDI dialog tries the ports again as it opens; it shows why none opened once the
+        // attempt is over.
+        QSignalSpy opened(midi.get(), &Midi::Opened);
         windows.push_back(new MidiDialog(*midi, launcher.get()));
         for (QWidget* window : windows)
             window->show();
+        EXPECT_TRUE(opened.wait(5000));
         QApplication::processEvents();
         return windows;
     }
