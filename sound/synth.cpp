@@ -126,6 +126,9 @@ std::unique_ptr<Synth> Synth::Load(const std::string& soundFont, Trouble& why)
     // Under JACK the program's ports are connected to the speakers, as a sound server would.
     fluid_settings_setint(synth->settings_, "audio.jack.autoconnect", 1);
     fluid_settings_setstr(synth->settings_, "audio.jack.id", "Rurized");
+    // synth.dynamic-sample-loading would keep 5.6 MB of TimGM6mb out of memory, but it reads
+    // an instrument's samples when the instrument is chosen, on the thread that chooses it,
+    // while the output waits for the synthesizer: a change of instrument could cost a gap.
     synth->synth_ = new_fluid_synth(synth->settings_);
     synth->fontId_ = fluid_synth_sfload(synth->synth_, path.c_str(), 1);
     if (synth->fontId_ == FLUID_FAILED) {
