@@ -4,8 +4,8 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/language.h"
-#include "shell/units.h"
 #include "shell/player.h"
+#include "shell/units.h"
 #include "sound/playbutton.h"
 #include "theory/copytext.h"
 #include "theory/playback.h"
@@ -92,9 +92,8 @@ frmKey::frmKey(Player& player)
     for (QLabel* name : lblKDS)
         name->installEventFilter(this);
     ui::OfferCopy(this, [this] {
-        const std::string captions[]
-            = { Label1->text().toStdString(), Label2->text().toStdString(),
-                  Label3->text().toStdString() };
+        const std::string captions[] = { Label1->text().toStdString(), Label2->text().toStdString(),
+            Label3->text().toStdString() };
         return ui::Utf8(theory::KeyCopyText(k, { captions[0], captions[1], captions[2] }));
     });
 

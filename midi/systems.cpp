@@ -24,7 +24,8 @@ std::string WhyNoMidiSystem()
     // jackd listens on /dev/shm/jack_SERVER_UID_0, or jack_SERVER_0 when it serves every user;
     // the server is JACK_DEFAULT_SERVER's, as libjack finds it.
     const char* named = std::getenv("JACK_DEFAULT_SERVER");
-    const std::string socket = std::string("/dev/shm/jack_") + (named && *named ? named : "default");
+    const std::string socket
+        = std::string("/dev/shm/jack_") + (named && *named ? named : "default");
     if (Exists(socket + "_" + std::to_string(::getuid()) + "_0") || Exists(socket + "_0"))
         return {};
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");

@@ -13,13 +13,13 @@
 namespace rurized {
 namespace {
 
-Language current = Language::Japanese;
+    Language current = Language::Japanese;
 
-QTranslator& EnglishTranslator()
-{
-    static QTranslator translator;
-    return translator;
-}
+    QTranslator& EnglishTranslator()
+    {
+        static QTranslator translator;
+        return translator;
+    }
 
 } // namespace
 
@@ -51,6 +51,10 @@ Language InstallChosenLanguage()
 
 void InstallLanguage(Language language)
 {
+    // At start the desktop's language goes in before the settings are read: where they agree,
+    // the translation is read once.
+    if (language == current)
+        return;
     QTranslator& english = EnglishTranslator();
     QCoreApplication::removeTranslator(&english);
     current = Language::Japanese;

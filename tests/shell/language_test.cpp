@@ -127,7 +127,8 @@ QString Clipped(const QWidget* widget)
             label->margin(), label->margin(), -label->margin(), -label->margin());
         if (!label->wordWrap())
             return wider(text, room.width() - std::max(label->indent(), 0));
-        const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), text);
+        const QRect needed
+            = metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), text);
         return needed.height() > room.height() || needed.width() > room.width() ? text : QString();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
@@ -151,10 +152,10 @@ QString Clipped(const QWidget* widget)
     if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const int room = list->style()
-                             ->subControlRect(QStyle::CC_ComboBox, &option,
-                                 QStyle::SC_ComboBoxEditField, list)
-                             .width();
+        const int room
+            = list->style()
+                  ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                  .width();
         for (int i = 0; i < list->count(); ++i)
             if (const QString text = wider(list->itemText(i), room); !text.isEmpty())
                 return text;
@@ -227,8 +228,9 @@ TEST_P(EveryWindow, ShowsNoTextCutOff)
     for (QWidget* window : LoadEveryWindow()) {
         for (const QWidget* control : OwnWidgets(window)) {
             const QString clipped = Clipped(control);
-            EXPECT_TRUE(clipped.isEmpty()) << (window->objectName() + "/" + control->objectName()
-                + ": " + clipped).toStdString();
+            EXPECT_TRUE(clipped.isEmpty())
+                << (window->objectName() + "/" + control->objectName() + ": " + clipped)
+                       .toStdString();
         }
     }
 }
