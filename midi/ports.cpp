@@ -140,15 +140,13 @@ std::vector<int> RtMidiPorts::Held() const
 void RtMidiPorts::Received(double, std::vector<unsigned char>* message, void* self)
 {
     auto* ports = static_cast<RtMidiPorts*>(self);
-    std::function<void()> call;
-    {
-        std::lock_guard lock(ports->mutex_);
-        if (!message || !ports->held_.Feed(message->data(), message->size()))
-            return;
-        call = ports->onHeldChanged_;
-    }
-    if (call)
-        call();
+    // Called under the lock, so that once OnHeldChanged has replaced it, the old call is over and
+    // never made again: the service it reaches may be gone.
+    std::lock_guard lock(ports->mutex_);
+    if (!message || !ports->held_.Feed(message->data(), message->size()))
+        return;
+    if (ports->onHeldChanged_)
+        ports->onHeldChanged_();
 }
 
 void RtMidiPorts::Send(const std::vector<unsigned char>& message)

@@ -28,7 +28,8 @@ public:
     virtual bool ConnectInput(const std::string& device) = 0;
 
     // Called on the MIDI system's own thread whenever the held keys change; Held() is then
-    // already the new set.
+    // already the new set. Once this returns, the call it replaces is not running and never
+    // runs again. The call must not call back into the ports.
     virtual void OnHeldChanged(std::function<void()> call) = 0;
     virtual std::vector<int> Held() const = 0;
 
